@@ -1,0 +1,242 @@
+#include "runtime/Application.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <cstdio>
+
+#include "runtime/Bridge_p.h"
+#include "runtime/Controls.h"
+#include "runtime/Menu.h"
+#include "runtime/Testing.h"
+#include "runtime/Window.h"
+
+namespace rt {
+
+namespace {
+
+struct Runtime {
+  std::unique_ptr<QApplication> platform;
+  std::unique_ptr<Application> application;
+  ExceptionHelper helper = nullptr;
+  bool quitting = false;
+  bool reporting = false;
+  int status = 0;
+  // Test seams.
+  bool recordMessages = false;
+  std::vector<String> messages;
+  std::vector<String> reports;
+  Integer beeps = 0;
+};
+
+Runtime& State() {
+  static Runtime runtime;
+  return runtime;
+}
+
+constexpr MethodEntry kApplicationMethods[] = {
+    {"_x_SetVersionData",
+     "( Integer, Integer, Integer, Integer, Integer, String, String, String )"},
+};
+constexpr ClassRecord kApplicationRecord{"Application", nullptr, kApplicationMethods, {}, nullptr};
+
+String Describe(std::exception_ptr exception) {
+  try {
+    std::rethrow_exception(exception);
+  } catch (const RuntimeException& e) {
+    return String(e.Kind()) + ": " + e.what();
+  } catch (const std::exception& e) {
+    return String("exception: ") + e.what();
+  } catch (...) {
+    return "an exception of unknown type";
+  }
+}
+
+void EndLoop(int status) {
+  Runtime& rt = State();
+  rt.quitting = true;
+  rt.status = status;
+  if (QCoreApplication::instance() != nullptr) QCoreApplication::exit(status);
+}
+
+}  // namespace
+
+const ClassRecord& Application::Class() {
+  static const ClassRecord& record = RegisterClass(kApplicationRecord);
+  return record;
+}
+
+void Application::_x_SetVersionData(Integer majorVersion, Integer minorVersion,
+                                     Integer bugVersion, Integer nonReleaseVersion,
+                                     Integer stageCode, std::string_view longVersion,
+                                     std::string_view shortVersion,
+                                     std::string_view packageInfo) {
+  major_ = majorVersion;
+  minor_ = minorVersion;
+  bug_ = bugVersion;
+  nonRelease_ = nonReleaseVersion;
+  stage_ = stageCode;
+  longVersion_ = longVersion;
+  shortVersion_ = shortVersion;
+  packageInfo_ = packageInfo;
+  QCoreApplication::setApplicationName(detail::ToQt(packageInfo));
+  QCoreApplication::setApplicationVersion(detail::ToQt(shortVersion));
+}
+
+void Application::SetMenuBar(MenuBar* menuBar) {
+  menuBar_ = menuBar;
+#ifdef Q_OS_MACOS
+  if (menuBar != nullptr) detail::MakeMenuBar(*menuBar, nullptr);
+#endif
+}
+
+void RuntimeInit(int& argc, char** argv) {
+  Runtime& rt = State();
+  if (rt.platform != nullptr) return;
+  rt.platform = std::make_unique<QApplication>(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);  // only Quit ends the application
+  QCoreApplication::setOrganizationName(QString());
+}
+
+void RuntimePerformInitializers(std::span<const ClassInitializer> initializers) {
+  for (const ClassInitializer initializer : initializers) initializer();
+}
+
+void RuntimeSetExceptionHelper(ExceptionHelper helper) { State().helper = helper; }
+
+void RuntimeInitExternalClasses() {
+  Window::Class();
+  Control::Class();
+  RectControl::Class();
+  Label::Class();
+  TextField::Class();
+  PushButton::Class();
+  Canvas::Class();
+  TextArea::Class();
+  Timer::Class();
+  MenuItem::Class();
+  QuitMenuItem::Class();
+  PrefsMenuItem::Class();
+  MenuBar::Class();
+  Application::Class();
+}
+
+void InitPluginEntrypoints() {}
+
+void RuntimeRegisterAppObject(std::unique_ptr<Application> application) {
+  State().application = std::move(application);
+}
+
+Application* App() { return State().application.get(); }
+
+void RunFrameworkInitialization(void (*callback)()) { callback(); }
+
+void RuntimeRun() {
+  if (!State().quitting) QApplication::exec();
+}
+
+void RuntimePerformFinalizers() {
+  detail::ReleaseWindows();
+  detail::ReleaseMenuActions();
+  State().application.reset();
+  State().platform.reset();
+}
+
+int RuntimeExit() { return State().status; }
+
+void UnhandledException(std::exception_ptr exception) {
+  Runtime& rt = State();
+  const String report = "Unhandled " + Describe(exception);
+  std::fprintf(stderr, "%s\n", report.c_str());
+  if (!rt.reporting) {
+    rt.reporting = true;
+    if (rt.recordMessages) {
+      rt.reports.push_back(report);
+    } else if (QCoreApplication::instance() != nullptr) {
+      try {
+        MsgBox(report + "\r");
+      } catch (...) {
+        std::fprintf(stderr, "The report could not be shown.\n");
+      }
+    }
+    rt.reporting = false;
+  }
+  EndLoop(1);  // never 0, whatever Quit said before
+}
+
+bool CallProgram(bool (*function)(void*), void* argument) {
+  struct Call {
+    bool (*function)(void*);
+    void* argument;
+    bool result = false;
+  } call{function, argument};
+  const auto run = [](void* c) {
+    auto* self = static_cast<Call*>(c);
+    self->result = self->function(self->argument);
+  };
+  try {
+    std::exception_ptr raised;
+    if (State().helper != nullptr) {
+      raised = State().helper(run, &call);
+    } else {
+      run(&call);
+    }
+    if (raised) {
+      UnhandledException(raised);
+      return false;
+    }
+    return call.result;
+  } catch (...) {
+    UnhandledException(std::current_exception());
+    return false;
+  }
+}
+
+void Quit(Integer code) {
+  if (State().quitting) return;
+  EndLoop(static_cast<int>(std::clamp<Integer>(code, INT32_MIN, INT32_MAX)));
+}
+
+void MsgBox(std::string_view text) {
+  Runtime& rt = State();
+  if (rt.recordMessages) {
+    rt.messages.emplace_back(text);
+    return;
+  }
+  QString shown = detail::ToQt(text);
+  if (shown.endsWith(QChar('\r'))) shown.chop(1);
+  shown.replace(QChar('\r'), QChar('\n'));
+  Window* front = FrontWindow();
+  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), shown, QMessageBox::Ok,
+                  front != nullptr ? front->Frame() : nullptr);
+  box.setTextFormat(Qt::PlainText);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+}
+
+void Beep() {
+  ++State().beeps;
+  QApplication::beep();
+}
+
+namespace testing {
+
+void RecordMessageBoxes(bool on) { State().recordMessages = on; }
+const std::vector<String>& MessageBoxes() { return State().messages; }
+const std::vector<String>& UnhandledReports() { return State().reports; }
+Integer BeepCount() { return State().beeps; }
+void Clear() {
+  State().messages.clear();
+  State().reports.clear();
+  State().beeps = 0;
+}
+void DestroyWindows() { detail::ReleaseWindows(); }
+bool QuitRequested() { return State().quitting; }
+int ExitStatus() { return State().status; }
+void ResetQuit() {
+  State().quitting = false;
+  State().status = 0;
+}
+
+}  // namespace testing
+}  // namespace rt

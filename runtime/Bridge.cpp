@@ -1,0 +1,98 @@
+#include <QApplication>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QWindow>
+
+#include "runtime/Application.h"
+#include "runtime/Bridge_p.h"
+#include "runtime/Controls.h"
+#include "runtime/Picture.h"
+
+namespace rt::detail {
+
+QColor ToQColor(const Color& color) { return QColor(color.Red(), color.Green(), color.Blue()); }
+
+String KeyText(const QKeyEvent& event) {
+  if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {};
+  const auto code = [](char c) { return String(1, c); };
+  switch (event.key()) {
+    case Qt::Key_Backspace: return code(8);
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return code(9);
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return code(13);
+    case Qt::Key_Escape: return code(27);
+    case Qt::Key_Left: return code(28);
+    case Qt::Key_Right: return code(29);
+    case Qt::Key_Up: return code(30);
+    case Qt::Key_Down: return code(31);
+    case Qt::Key_Delete: return code(127);
+    case Qt::Key_Home: return code(1);
+    case Qt::Key_End: return code(4);
+    case Qt::Key_Insert: return code(5);
+    case Qt::Key_PageUp: return code(11);
+    case Qt::Key_PageDown: return code(12);
+    default: break;
+  }
+  if (event.key() >= Qt::Key_F1 && event.key() <= Qt::Key_F35) return code(16);
+  const QString text = event.text();
+  if (text.isEmpty()) return {};
+  const char32_t first = text.toUcs4().value(0);
+  if (first < 32 || first == 127 || (first >= 0x80 && first < 0xA0)) return {};  // control characters
+  return FromQt(QString::fromUcs4(&first, 1));
+}
+
+QFont FontNamed(std::string_view name, float size) {
+  QFont font = name == "System" ? QApplication::font() : QFont(ToQt(name));
+  if (name == "Courier") font.setStyleHint(QFont::TypeWriter);  // any monospace will do
+  if (size > 0) font.setPixelSize(static_cast<int>(size + 0.5f));
+  return font;
+}
+
+bool LineEdit::event(QEvent* event) {
+  if (event->type() == QEvent::KeyPress && control_.HasHandler("KeyDown")) {
+    const String key = KeyText(*static_cast<QKeyEvent*>(event));
+    if (!key.empty() && Guarded([&] { return control_.Raise("KeyDown", {.key = key}); })) {
+      event->accept();
+      return true;  // consumed: not inserted, and the focus does not move
+    }
+  }
+  return QLineEdit::event(event);
+}
+
+void ButtonWidget::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && control_.HasHandler("MouseDown")) {
+    const QPoint at = event->position().toPoint();
+    QPointer<ButtonWidget> alive(this);
+    const bool consumed = Guarded([&] {
+      return control_.Raise("MouseDown", {.x = at.x(), .y = at.y()});
+    });
+    if (alive.isNull() || consumed) return;
+    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+      // The handler ran a modal loop (a message box) that swallowed the
+      // release: the click is over. Pressing the button now would leave it
+      // drawn down and keep the mouse on it, so finish the click instead: a
+      // release through the window clears Qt's record of the pressed widget.
+      setDown(false);
+      if (QWindow* handle = window()->windowHandle()) {
+        const QPointF local = handle->mapFromGlobal(QCursor::pos());
+        QMouseEvent release(QEvent::MouseButtonRelease, local, QCursor::pos(), Qt::LeftButton,
+                            Qt::NoButton, event->modifiers());
+        QCoreApplication::sendEvent(handle, &release);
+      }
+      return;
+    }
+  }
+  QPushButton::mousePressEvent(event);
+}
+
+void CanvasWidget::paintEvent(QPaintEvent*) {
+  if (const auto& picture = control_.Backdrop()) {
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), picture->Image());
+  }
+}
+
+}  // namespace rt::detail

@@ -1,0 +1,106 @@
+// The runtime's Qt side: conversions, key texts and the widget classes behind
+// windows and controls. Private to the runtime layer.
+#pragma once
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+#include <QTextEdit>
+#include <QWidget>
+#include <string_view>
+
+#include "runtime/Types.h"
+
+class QKeyEvent;
+
+namespace rt {
+class Canvas;
+class PushButton;
+class TextField;
+class Window;
+}  // namespace rt
+
+namespace rt::detail {
+
+inline QString ToQt(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+inline String FromQt(const QString& text) { return text.toUtf8().toStdString(); }
+QColor ToQColor(const Color& color);
+
+// The one-character text a key press gives a KeyDown handler, or the empty
+// text when it raises no KeyDown. Printable characters come as themselves;
+// Backspace 8, Tab and Shift+Tab 9, Return and Enter 13, Escape 27, Left 28,
+// Right 29, Up 30, Down 31, Delete 127, Home 1, End 4, Insert 5, Page Up 11,
+// Page Down 12, function keys F1 to F35 16. Presses with Ctrl, Alt or Meta are
+// shortcuts and editing commands, and keys that give no character (modifiers
+// alone, media keys) raise no KeyDown.
+String KeyText(const QKeyEvent& event);
+
+// A font by name and size (in window units); the font named "System" is the
+// platform's user-interface font, "Courier" falls back to any monospace font.
+QFont FontNamed(std::string_view name, float size);
+
+// The top-level widget of a window: its menu bar on top of the client area.
+class FrameWidget : public QWidget {
+ public:
+  explicit FrameWidget(Window& window) : window_(window) {}
+  Window& Owner() const { return window_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  Window& window_;
+};
+
+class LineEdit : public QLineEdit {
+ public:
+  LineEdit(TextField& control, QWidget* parent) : QLineEdit(parent), control_(control) {}
+
+ protected:
+  bool event(QEvent* event) override;
+
+ private:
+  TextField& control_;
+};
+
+class ButtonWidget : public QPushButton {
+ public:
+  ButtonWidget(PushButton& control, QWidget* parent) : QPushButton(parent), control_(control) {}
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  PushButton& control_;
+};
+
+class CanvasWidget : public QWidget {
+ public:
+  CanvasWidget(Canvas& control, QWidget* parent) : QWidget(parent), control_(control) {}
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  Canvas& control_;
+};
+
+// Which windows the runtime holds, for routing platform events.
+Window* WindowOfWidget(const QWidget* widget);
+void NoteFront(Window& window);
+
+// Drops every window the runtime holds, the newest first.
+void ReleaseWindows();
+
+// Builds a window's platform menu bar from the menu model; on macOS the one
+// parentless menu bar instead (and null is returned).
+class QMenuBar* MakeMenuBar(class MenuBar& model, QWidget* parent);
+// Deletes every platform menu action (at the end of the process).
+void ReleaseMenuActions();
+
+}  // namespace rt::detail

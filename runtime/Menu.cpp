@@ -1,0 +1,277 @@
+#include "runtime/Menu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTextEdit>
+
+#include "runtime/Application.h"
+#include "runtime/Bridge_p.h"
+#include "runtime/Window.h"
+
+namespace rt {
+
+namespace {
+
+// Owns every menu action, so that all of them go before the platform does.
+QObject*& ActionHolder() {
+  static QObject* holder = nullptr;
+  return holder;
+}
+
+template <class T>
+std::unique_ptr<Object> Create() {
+  return std::make_unique<T>();
+}
+
+constexpr MethodEntry kMenuItemMethods[] = {
+    {"Constructor", "(  )"},         {"AddMenu", "( MenuItem )"},
+    {"Child", "( String ) as MenuItem"}, {"Count", "(  ) as Integer"},
+    {"Item", "( Integer ) as MenuItem"}, {"Lookup", "( String ) as MenuItem"},
+};
+constexpr ClassRecord kMenuItem{"MenuItem", nullptr, kMenuItemMethods, {}, &Create<MenuItem>};
+constexpr ClassRecord kQuitMenuItem{"QuitMenuItem", &kMenuItem, {}, {}, &Create<QuitMenuItem>};
+constexpr ClassRecord kPrefsMenuItem{"PrefsMenuItem", &kMenuItem, {}, {}, &Create<PrefsMenuItem>};
+constexpr ClassRecord kMenuBar{"MenuBar", &kMenuItem, {}, {}, &Create<MenuBar>};
+
+// The standard editing commands, done on the focused text control.
+enum class Edit { None, Undo, Cut, Copy, Paste, Clear, SelectAll };
+
+Edit EditCommand(std::string_view name) {
+  if (name == "EditUndo") return Edit::Undo;
+  if (name == "EditCut") return Edit::Cut;
+  if (name == "EditCopy") return Edit::Copy;
+  if (name == "EditPaste") return Edit::Paste;
+  if (name == "EditClear") return Edit::Clear;
+  if (name == "EditSelectAll") return Edit::SelectAll;
+  return Edit::None;
+}
+
+bool CanEdit(Edit command) {
+  QWidget* focus = QApplication::focusWidget();
+  const bool clipboard = !QApplication::clipboard()->text().isEmpty();
+  if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+    switch (command) {
+      case Edit::Undo: return line->isUndoAvailable();
+      case Edit::Cut:
+      case Edit::Clear: return line->hasSelectedText() && !line->isReadOnly();
+      case Edit::Copy: return line->hasSelectedText();
+      case Edit::Paste: return clipboard && !line->isReadOnly();
+      case Edit::SelectAll: return !line->text().isEmpty();
+      case Edit::None: return false;
+    }
+  }
+  if (auto* area = qobject_cast<QTextEdit*>(focus)) {
+    const bool selection = area->textCursor().hasSelection();
+    switch (command) {
+      case Edit::Undo: return area->document()->isUndoAvailable();
+      case Edit::Cut:
+      case Edit::Clear: return selection && !area->isReadOnly();
+      case Edit::Copy: return selection;
+      case Edit::Paste: return clipboard && !area->isReadOnly();
+      case Edit::SelectAll: return !area->document()->isEmpty();
+      case Edit::None: return false;
+    }
+  }
+  return false;
+}
+
+void DoEdit(Edit command) {
+  QWidget* focus = QApplication::focusWidget();
+  if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+    switch (command) {
+      case Edit::Undo: line->undo(); break;
+      case Edit::Cut: line->cut(); break;
+      case Edit::Copy: line->copy(); break;
+      case Edit::Paste: line->paste(); break;
+      case Edit::Clear: if (line->hasSelectedText()) line->del(); break;
+      case Edit::SelectAll: line->selectAll(); break;
+      case Edit::None: break;
+    }
+  } else if (auto* area = qobject_cast<QTextEdit*>(focus)) {
+    switch (command) {
+      case Edit::Undo: area->undo(); break;
+      case Edit::Cut: area->cut(); break;
+      case Edit::Copy: area->copy(); break;
+      case Edit::Paste: area->paste(); break;
+      case Edit::Clear: area->textCursor().removeSelectedText(); break;
+      case Edit::SelectAll: area->selectAll(); break;
+      case Edit::None: break;
+    }
+  }
+}
+
+QKeySequence ShortcutOf(const std::optional<String>& shortcut) {
+  if (!shortcut || shortcut->empty()) return {};
+  QString text = detail::ToQt(*shortcut);
+  text.replace(QLatin1String("Cmd+"), QLatin1String("Ctrl+"));  // Qt maps Ctrl to Command on macOS
+  return QKeySequence(text, QKeySequence::PortableText);
+}
+
+}  // namespace
+
+// What happens when an item is chosen, and whether it can be.
+struct MenuRouting {
+  static bool Enabled(MenuItem& item) {
+    if (item.Count() > 0) return true;  // a menu
+    if (Window* front = FrontWindow(); front != nullptr && front->MenuHandler(item.Name())) {
+      return true;
+    }
+    if (item.HasOwnAction()) return true;
+    if (const Edit command = EditCommand(item.Name()); command != Edit::None) {
+      return CanEdit(command);
+    }
+    return !item.AutoEnabled();
+  }
+
+  static void Choose(MenuItem& item) {
+    Window* front = FrontWindow();
+    if (const auto* handler = front != nullptr ? front->MenuHandler(item.Name()) : nullptr) {
+      Guarded(*handler);
+    } else if (item.HasOwnAction()) {
+      Guarded([&] { return item.OwnAction(); });
+    } else if (const Edit command = EditCommand(item.Name()); command != Edit::None) {
+      DoEdit(command);
+    }
+  }
+
+  static void Update(MenuItem& item) {
+    if (item.action_ != nullptr) item.action_->setEnabled(Enabled(item));
+    for (const auto& child : item.children_) Update(*child);
+  }
+
+  static void Fill(QMenu& menu, MenuItem& model) {
+    QObject::connect(&menu, &QMenu::aboutToShow, &menu, [&model] { Update(model); });
+    for (const auto& child : model.children_) {
+      if (child->IsSeparator()) {
+        menu.addSeparator()->setVisible(child->Visible());
+      } else if (child->Count() > 0) {
+        QMenu* sub = menu.addMenu(detail::ToQt(child->Value()));
+        sub->menuAction()->setVisible(child->Visible());
+        Fill(*sub, *child);
+      } else {
+        menu.addAction(child->Action());
+      }
+    }
+  }
+};
+
+const ClassRecord& MenuItem::Class() {
+  static const ClassRecord& record = RegisterClass(kMenuItem);
+  return record;
+}
+const ClassRecord& QuitMenuItem::Class() {
+  static const ClassRecord& record = RegisterClass(kQuitMenuItem);
+  return record;
+}
+const ClassRecord& PrefsMenuItem::Class() {
+  static const ClassRecord& record = RegisterClass(kPrefsMenuItem);
+  return record;
+}
+const ClassRecord& MenuBar::Class() {
+  static const ClassRecord& record = RegisterClass(kMenuBar);
+  return record;
+}
+
+MenuItem::MenuItem() = default;
+
+MenuItem::~MenuItem() {
+  if (ActionHolder() != nullptr) delete action_;
+}
+
+void MenuItem::SetValue(std::string_view value) {
+  value_ = value;
+  if (action_ != nullptr) action_->setText(detail::ToQt(value_));
+}
+
+void MenuItem::SetShortcut(std::string_view shortcut) {
+  shortcut_ = String(shortcut);
+  if (action_ != nullptr) action_->setShortcut(ShortcutOf(shortcut_));
+}
+
+void MenuItem::SetVisible(bool value) {
+  visible_ = value;
+  if (action_ != nullptr) action_->setVisible(value);
+}
+
+void MenuItem::AddMenu(std::unique_ptr<MenuItem> item) {
+  if (item == nullptr) throw NilObjectException("no menu item to add");
+  children_.push_back(std::move(item));
+}
+
+MenuItem* MenuItem::Child(std::string_view name) const {
+  for (const auto& child : children_) {
+    if (child->Name() == name) return child.get();
+  }
+  return nullptr;
+}
+
+MenuItem* MenuItem::Lookup(std::string_view name) const {
+  for (const auto& child : children_) {
+    if (child->Name() == name) return child.get();
+    if (MenuItem* found = child->Lookup(name)) return found;
+  }
+  return nullptr;
+}
+
+QAction* MenuItem::Action() {
+  if (action_ == nullptr) {
+    if (ActionHolder() == nullptr) ActionHolder() = new QObject;
+    action_ = new QAction(detail::ToQt(value_), ActionHolder());
+    action_->setShortcut(ShortcutOf(shortcut_));
+    action_->setVisible(visible_);
+    if (dynamic_cast<QuitMenuItem*>(this) != nullptr) action_->setMenuRole(QAction::QuitRole);
+    if (dynamic_cast<PrefsMenuItem*>(this) != nullptr) {
+      action_->setMenuRole(QAction::PreferencesRole);
+    }
+    QObject::connect(action_, &QAction::triggered, [this] { MenuRouting::Choose(*this); });
+    // Shortcuts work without opening a menu: keep the enabling current.
+    QObject::connect(qApp, &QApplication::focusChanged, action_,
+                     [this] { action_->setEnabled(MenuRouting::Enabled(*this)); });
+    action_->setEnabled(MenuRouting::Enabled(*this));
+  }
+  return action_;
+}
+
+bool QuitMenuItem::OwnAction() {
+  Quit(0);
+  return true;
+}
+
+namespace detail {
+
+QMenuBar* MakeMenuBar(MenuBar& model, QWidget* parent) {
+#ifdef Q_OS_MACOS
+  // One parentless menu bar for the whole application.
+  static QMenuBar* shared = nullptr;
+  if (shared == nullptr) {
+    shared = new QMenuBar(nullptr);
+    for (std::size_t i = 0; i < model.Count(); ++i) {
+      MenuItem& menu = model.Item(i);
+      MenuRouting::Fill(*shared->addMenu(ToQt(menu.Value())), menu);
+    }
+  }
+  (void)parent;
+  return nullptr;
+#else
+  auto* bar = new QMenuBar(parent);
+  for (std::size_t i = 0; i < model.Count(); ++i) {
+    MenuItem& menu = model.Item(i);
+    QMenu* qmenu = bar->addMenu(ToQt(menu.Value()));
+    qmenu->menuAction()->setVisible(menu.Visible());
+    MenuRouting::Fill(*qmenu, menu);
+  }
+  return bar;
+#endif
+}
+
+void ReleaseMenuActions() {
+  delete ActionHolder();
+  ActionHolder() = nullptr;
+}
+
+}  // namespace detail
+}  // namespace rt

@@ -1,0 +1,356 @@
+#include "runtime/Window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <map>
+
+#include "runtime/Application.h"
+#include "runtime/Bridge_p.h"
+
+namespace rt {
+
+namespace {
+
+struct Held {
+  String className;
+  std::unique_ptr<Window> window;
+};
+// The windows the runtime holds, one per full class name, in creation order.
+std::vector<Held>& HeldWindows() {
+  static std::vector<Held> held;
+  return held;
+}
+Window* lastFront = nullptr;
+
+constexpr MethodEntry kWindowMethods[] = {
+    {"Constructor", "(  )"},
+    {"Show", "(  )"},
+    {"Hide", "(  )"},
+    {"SetProperties", "( Declaration )"},
+    {"New", "( ClassRecord ) as Control"},
+    {"AddControl", "( String, Control )"},
+    {"ControlByName", "( String ) as Control"},
+    {"AddMenuHandler", "( String, (  ) as Boolean )"},
+};
+constexpr ClassRecord kWindowRecord{"Window", nullptr, kWindowMethods, {}, nullptr};
+
+}  // namespace
+
+struct Window::Impl {
+  std::unique_ptr<detail::FrameWidget> frame;
+  QWidget* client = nullptr;
+  QVBoxLayout* layout = nullptr;
+  QMenuBar* menuBar = nullptr;
+  std::map<String, std::function<bool()>, std::less<>> menuHandlers;
+
+  Integer width = 100, height = 100;
+  Integer minWidth = 64, minHeight = 64, maxWidth = 32000, maxHeight = 32000;
+  Integer type = 0, location = 0;
+  bool resizeable = true, declaredVisible = false, menuBarVisible = true, placed = false;
+  bool closeButton = true, minimizeButton = true, maximizeButton = true;
+
+  void ApplyFlags() {
+    Qt::WindowFlags flags = (type == 2 ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
+                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    if (closeButton) flags |= Qt::WindowCloseButtonHint;
+    if (minimizeButton) flags |= Qt::WindowMinimizeButtonHint;
+    if (maximizeButton && resizeable) flags |= Qt::WindowMaximizeButtonHint;
+    const bool visible = frame->isVisible();
+    frame->setWindowFlags(flags);
+    if (visible) frame->show();  // changing the flags hides a window
+  }
+
+  int MenuBarHeight() const {
+    return menuBar != nullptr && menuBarVisible ? menuBar->sizeHint().height() : 0;
+  }
+
+  void ApplyGeometry() {
+    const auto clamp = [](Integer v) { return static_cast<int>(std::clamp<Integer>(v, 0, 32000)); };
+    if (resizeable) {
+      client->setMinimumSize(clamp(minWidth), clamp(minHeight));
+      client->setMaximumSize(clamp(maxWidth), clamp(maxHeight));
+      layout->setSizeConstraint(QLayout::SetMinAndMaxSize);
+      frame->resize(clamp(width), clamp(height) + MenuBarHeight());
+    } else {
+      client->setFixedSize(clamp(width), clamp(height));
+      layout->setSizeConstraint(QLayout::SetFixedSize);
+    }
+  }
+
+  void Place() {
+    if (placed) return;
+    placed = true;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect area = screen->availableGeometry();
+    QRect geometry(QPoint(0, 0), frame->size());
+    Window* front = FrontWindow();
+    if (location == 3 && front != nullptr && front->Frame() != frame.get()) {
+      geometry.moveTopLeft(front->Frame()->pos() + QPoint(40, 40));
+    } else {
+      geometry.moveCenter(area.center());
+    }
+    frame->move(geometry.topLeft());
+  }
+};
+
+const ClassRecord& Window::Class() {
+  static const ClassRecord& record = RegisterClass(kWindowRecord);
+  return record;
+}
+
+Window::Window() : impl_(std::make_unique<Impl>()) {
+  impl_->frame = std::make_unique<detail::FrameWidget>(*this);
+  impl_->layout = new QVBoxLayout(impl_->frame.get());
+  impl_->layout->setContentsMargins(0, 0, 0, 0);
+  impl_->layout->setSpacing(0);
+  impl_->client = new QWidget(impl_->frame.get());
+  impl_->layout->addWidget(impl_->client);
+  impl_->ApplyFlags();
+}
+
+Window::~Window() {
+  if (lastFront == this) lastFront = nullptr;
+  controls_.clear();  // before the widgets they live in
+}
+
+void Window::Constructor() {
+  RaiseEvent("Layout");
+  RaiseEvent("CreateControls");
+  RaiseEvent("AddMenuHandlers", {.sender = this});
+  for (const auto& control : controls_) control->Raise("Open", {.sender = control.get()});
+  RaiseEvent("Open");
+  if (impl_->declaredVisible) Show();
+}
+
+void Window::Show() {
+  impl_->ApplyGeometry();
+  impl_->Place();
+  QWidget* frame = impl_->frame.get();
+  if (frame->isMinimized()) frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
+  frame->show();
+  frame->raise();
+  frame->activateWindow();
+  detail::NoteFront(*this);
+}
+
+void Window::Hide() { impl_->frame->hide(); }
+
+bool Window::Visible() const { return impl_->frame->isVisible(); }
+
+void Window::SetMenuBar(MenuBar* menuBar) {
+  menuBar_ = menuBar;
+  delete impl_->menuBar;
+  impl_->menuBar = menuBar != nullptr ? detail::MakeMenuBar(*menuBar, impl_->frame.get()) : nullptr;
+  impl_->layout->setMenuBar(impl_->menuBar);
+}
+
+void Window::SetProperties(Declaration declaration) {
+  Impl& d = *impl_;
+  for (const Property& p : declaration) {
+    const std::string_view name = p.name;
+    const auto flag = [&] { return ValueOf<bool>(p); };
+    const auto integer = [&] { return ValueOf<Integer>(p); };
+    if (name == "Width") {
+      d.width = integer();
+    } else if (name == "Height") {
+      d.height = integer();
+    } else if (name == "MinimumWidth") {
+      d.minWidth = integer();
+    } else if (name == "MinimumHeight") {
+      d.minHeight = integer();
+    } else if (name == "MaximumWidth") {
+      d.maxWidth = integer();
+    } else if (name == "MaximumHeight") {
+      d.maxHeight = integer();
+    } else if (name == "Type") {
+      d.type = integer();
+      if (d.type != 0 && d.type != 2) throw UnsupportedOperationException("window type");
+    } else if (name == "Title") {
+      d.frame->setWindowTitle(detail::ToQt(ValueOf<std::string_view>(p)));
+    } else if (name == "HasCloseButton") {
+      d.closeButton = flag();
+    } else if (name == "HasMaximizeButton") {
+      d.maximizeButton = flag();
+    } else if (name == "HasMinimizeButton") {
+      d.minimizeButton = flag();
+    } else if (name == "HasFullScreenButton" || name == "FullScreen") {
+      if (flag()) throw UnsupportedOperationException("full-screen windows");
+    } else if (name == "Resizeable") {
+      d.resizeable = flag();
+    } else if (name == "Composite" || name == "MacProcID" || name == "LiveResize") {
+      // No effect with this platform layer.
+    } else if (name == "DefaultLocation") {
+      d.location = integer();
+      if (d.location != 0 && d.location != 3) {
+        throw UnsupportedOperationException("window location");
+      }
+    } else if (name == "Visible") {
+      d.declaredVisible = flag();
+    } else if (name == "HasBackgroundColor") {
+      d.client->setAutoFillBackground(flag());
+    } else if (name == "BackgroundColor") {
+      QPalette palette = d.client->palette();
+      palette.setColor(QPalette::Window, detail::ToQColor(ValueOf<Color>(p)));
+      d.client->setPalette(palette);
+    } else if (name == "MenuBarVisible") {
+      d.menuBarVisible = flag();
+      if (d.menuBar != nullptr) d.menuBar->setVisible(d.menuBarVisible);
+    } else {
+      throw UnsupportedOperationException("window property " + String(name));
+    }
+  }
+  d.ApplyFlags();
+  d.ApplyGeometry();
+}
+
+void Window::BuildControls(std::span<const ControlDeclaration> controls) {
+  for (const ControlDeclaration& declaration : controls) {
+    const ClassRecord& type = declaration.type();
+    AddControl(declaration.name, [&] {
+      auto control = NewControl(type);
+      control->Constructor();
+      return control;
+    }());
+    if (declaration.backdrop != nullptr) {
+      ControlNamed<Canvas>(declaration.name).SetBackdrop(declaration.backdrop());
+    }
+    ControlNamed<Control>(declaration.name).SetProperties(declaration.properties);
+    for (const ClassRecord* record = Record(); record != nullptr; record = record->base) {
+      for (const EventEntry& entry : record->events) {
+        if (entry.source == declaration.name) {
+          ControlNamed<Control>(declaration.name).AddEventHandler(entry, *this);
+        }
+      }
+    }
+  }
+  // Tab order: the tab stops that can take the focus, by ascending TabIndex.
+  std::vector<RectControl*> stops;
+  for (const auto& control : controls_) {
+    auto* rect = dynamic_cast<RectControl*>(control.get());
+    if (rect != nullptr && rect->TabStop() && rect->Focusable()) stops.push_back(rect);
+  }
+  std::stable_sort(stops.begin(), stops.end(),
+                   [](auto* a, auto* b) { return a->TabIndex() < b->TabIndex(); });
+  for (std::size_t i = 1; i < stops.size(); ++i) {
+    QWidget::setTabOrder(stops[i - 1]->Widget(), stops[i]->Widget());
+  }
+}
+
+std::unique_ptr<Control> Window::NewControl(const ClassRecord& type) {
+  auto object = New(type);
+  auto& created = Cast<Control>(*object);
+  object.release();
+  std::unique_ptr<Control> control(&created);
+  control->Bind(*this, impl_->client);
+  return control;
+}
+
+void Window::AddControl(std::string_view name, std::unique_ptr<Control> control) {
+  if (control == nullptr) throw NilObjectException("no control to add");
+  control->name_ = name;
+  controls_.push_back(std::move(control));
+}
+
+Control* Window::ControlByName(std::string_view name) const {
+  for (const auto& control : controls_) {
+    if (control->Name() == name) return control.get();
+  }
+  return nullptr;
+}
+
+void Window::AddMenuHandler(std::string_view itemName, std::function<bool()> handler) {
+  impl_->menuHandlers.insert_or_assign(String(itemName), std::move(handler));
+}
+
+const std::function<bool()>* Window::MenuHandler(std::string_view itemName) const {
+  const auto it = impl_->menuHandlers.find(itemName);
+  return it != impl_->menuHandlers.end() ? &it->second : nullptr;
+}
+
+bool Window::RaiseEvent(std::string_view event, EventArgs args) {
+  if (args.sender == nullptr) args.sender = this;
+  const EventEntry* entry = Record() != nullptr ? Record()->FindEvent({}, event) : nullptr;
+  return entry != nullptr && entry->invoke(*this, args);
+}
+
+String Window::Title() const { return detail::FromQt(impl_->frame->windowTitle()); }
+Integer Window::ClientWidth() const { return impl_->client->width(); }
+Integer Window::ClientHeight() const { return impl_->client->height(); }
+QWidget* Window::Frame() const { return impl_->frame.get(); }
+QWidget* Window::ClientArea() const { return impl_->client; }
+
+Window* GetImplicitWindow(std::string_view className) {
+  for (const Held& held : HeldWindows()) {
+    if (held.className == className) return held.window.get();
+  }
+  return nullptr;
+}
+
+Window& NewImplicitWindow(const ClassRecord& record) {
+  auto object = New(record);
+  auto& window = Cast<Window>(*object);
+  object.release();
+  auto& held = HeldWindows();
+  held.push_back({String(record.name), std::unique_ptr<Window>(&window)});
+  try {
+    window.Constructor();
+  } catch (...) {
+    std::erase_if(held, [&](const Held& h) { return h.window.get() == &window; });
+    throw;
+  }
+  return window;
+}
+
+Window* FrontWindow() {
+  if (Window* active = detail::WindowOfWidget(QApplication::activeWindow())) return active;
+  return lastFront != nullptr && lastFront->Visible() ? lastFront : nullptr;
+}
+
+namespace detail {
+
+Window* WindowOfWidget(const QWidget* widget) {
+  if (widget == nullptr) return nullptr;
+  const auto* frame = dynamic_cast<const FrameWidget*>(widget->window());
+  return frame != nullptr ? &frame->Owner() : nullptr;
+}
+
+void NoteFront(Window& window) { lastFront = &window; }
+
+void ReleaseWindows() {
+  auto& held = HeldWindows();
+  while (!held.empty()) held.pop_back();  // newest first
+}
+
+void FrameWidget::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  Guarded([&] { return window_.RaiseEvent("Close"); });
+  hide();
+}
+
+void FrameWidget::keyPressEvent(QKeyEvent* event) {
+  const String key = KeyText(*event);
+  if (key.empty() || !Guarded([&] { return window_.RaiseEvent("KeyDown", {.key = key}); })) {
+    QWidget::keyPressEvent(event);
+  }
+}
+
+void FrameWidget::mousePressEvent(QMouseEvent* event) {
+  const QPoint at = window_.ClientArea()->mapFrom(this, event->position().toPoint());
+  if (!Guarded([&] { return window_.RaiseEvent("MouseDown", {.x = at.x(), .y = at.y()}); })) {
+    QWidget::mousePressEvent(event);
+  }
+}
+
+void FrameWidget::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) NoteFront(window_);
+  QWidget::changeEvent(event);
+}
+
+}  // namespace detail
+}  // namespace rt

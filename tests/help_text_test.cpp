@@ -1,0 +1,165 @@
+// Layout checks for the help text. The help window relies on this layout: it splits nothing
+// itself, shows the text as is and sets the first six characters in bold, and the example table
+// lines up only with the exact tabs and spaces below.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <ostream>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "help/HelpText.h"
+
+namespace {
+
+constexpr int kLineCount = 43;
+
+std::vector<std::string_view> SplitOnCarriageReturn(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\r', start)) != std::string_view::npos; start = end + 1) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  lines.push_back(text.substr(start));
+  return lines;
+}
+
+// Line of the help text by its number, counted from 1 as in the window.
+std::string_view Line(int number) {
+  static const std::vector<std::string_view> lines = SplitOnCarriageReturn(kHelpText);
+  return lines.at(static_cast<std::size_t>(number - 1));
+}
+
+// Strict UTF-8 check: rejects stray continuation bytes, truncated sequences, overlong forms,
+// surrogates and code points above U+10FFFF.
+bool IsValidUtf8(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = 0;
+    char32_t code_point = 0;
+    char32_t minimum = 0;
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    } else if ((lead & 0xE0) == 0xC0) {
+      length = 2, code_point = lead & 0x1F, minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+      length = 3, code_point = lead & 0x0F, minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+      length = 4, code_point = lead & 0x07, minimum = 0x10000;
+    } else {
+      return false;
+    }
+    if (text.size() - i < length) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto byte = static_cast<unsigned char>(text[i + k]);
+      if ((byte & 0xC0) != 0x80) return false;
+      code_point = (code_point << 6) | (byte & 0x3F);
+    }
+    if (code_point < minimum || code_point > 0x10FFFF ||
+        (code_point >= 0xD800 && code_point <= 0xDFFF)) {
+      return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+TEST(HelpTextLineEnds, AreSingleCarriageReturnsWithNoneAfterTheLastLine) {
+  EXPECT_EQ(kHelpText.find('\n'), std::string_view::npos) << "line feed in the help text";
+  ASSERT_FALSE(kHelpText.empty());
+  EXPECT_NE(kHelpText.back(), '\r') << "line end after the last line";
+  EXPECT_EQ(std::count(kHelpText.begin(), kHelpText.end(), '\r'), kLineCount - 1);
+  EXPECT_EQ(SplitOnCarriageReturn(kHelpText).size(), static_cast<std::size_t>(kLineCount));
+}
+
+TEST(HelpTextLineEnds, OnlySeparatorLinesAreBlankAndTheyAreEmpty) {
+  // Between sections, and between the reference entries (the entry on lines 29-30 is the one
+  // that continues over two lines).
+  const std::set<int> blank = {2, 4, 6, 8, 11, 19, 22, 24, 26, 28, 31, 33, 35, 37, 40, 42};
+  for (int number = 1; number <= kLineCount; ++number) {
+    SCOPED_TRACE("line " + std::to_string(number));
+    EXPECT_EQ(Line(number).empty(), blank.contains(number)) << Line(number);
+  }
+}
+
+struct ExactLine {
+  int number;
+  std::string_view text;
+};
+
+void PrintTo(const ExactLine& line, std::ostream* os) { *os << "line " << line.number; }
+
+class HelpTextFixedLine : public testing::TestWithParam<ExactLine> {};
+
+TEST_P(HelpTextFixedLine, ReadsExactly) { EXPECT_EQ(Line(GetParam().number), GetParam().text); }
+
+INSTANTIATE_TEST_SUITE_P(
+    TitleFormulaTableAndDividers, HelpTextFixedLine,
+    testing::Values(
+        ExactLine{1, "Vorpex"},
+        ExactLine{10, "     Vorpex = BIC + (2 * (1 - entropy) * N) * log (# classes)"},
+        ExactLine{13, "  N\t\tClass\tBIC\t\tEntropy\t\t\tVorpex"},
+        ExactLine{14, "1377\t  1\t\t32,374\t1.00\t\t\t32,374"},
+        ExactLine{15, "1377\t  2\t\t32,062\t.747\t\t\t32,545"},
+        ExactLine{16, "1377\t  3\t\t31,892\t.774\t\t\t32,576"},
+        ExactLine{17, "1377\t  4\t\t31,832\t.794\t\t\t32,616"}, ExactLine{20, "References"},
+        // 72 asterisks.
+        ExactLine{38, "************************************************************************"}),
+    [](const testing::TestParamInfo<ExactLine>& info) {
+      return "Line" + std::to_string(info.param.number);
+    });
+
+TEST(HelpTextExampleTable, RowsAreThirtyCharactersWide) {
+  for (int number = 14; number <= 17; ++number) {
+    SCOPED_TRACE("line " + std::to_string(number));
+    EXPECT_EQ(Line(number).size(), 30u);
+  }
+}
+
+TEST(HelpTextExampleTable, TabsOccurOnlyInTheTable) {
+  EXPECT_EQ(std::count(kHelpText.begin(), kHelpText.end(), '\t'), 36);
+  for (int number = 1; number <= kLineCount; ++number) {
+    if (number >= 13 && number <= 17) continue;
+    EXPECT_EQ(Line(number).find('\t'), std::string_view::npos) << "tab in line " << number;
+  }
+}
+
+TEST(HelpTextExampleTable, LineAfterTheRowsGivesTheComputedValues) {
+  for (std::string_view value : {"32,374.0", "32,545.0", "32,575.8", "32,618.5"}) {
+    EXPECT_NE(Line(18).find(value), std::string_view::npos) << "missing " << value;
+  }
+}
+
+TEST(HelpTextProse, LeadInLinesEndInAColon) {
+  for (int number : {9, 12}) {
+    ASSERT_FALSE(Line(number).empty()) << "line " << number;
+    EXPECT_EQ(Line(number).back(), ':') << "line " << number;
+  }
+}
+
+TEST(HelpTextProse, ExplanatoryParagraphsQuoteNothing) {
+  for (int number : {3, 5, 7}) {
+    for (std::string_view mark : {"\"", "\u201C", "\u201D", "\u201E", "\u00AB", "\u00BB"}) {
+      EXPECT_EQ(Line(number).find(mark), std::string_view::npos)
+          << "quotation mark " << mark << " in line " << number;
+    }
+  }
+}
+
+TEST(HelpTextEncoding, IsValidUtf8) {
+  EXPECT_TRUE(IsValidUtf8(kHelpText));
+  EXPECT_NE(kHelpText.find("Muth\u00E9n"), std::string_view::npos);
+  // The check itself must be able to fail: stray continuation byte, truncated sequence,
+  // overlong slash, surrogate, Latin-1 e-acute.
+  for (std::string_view bad : {"\x80", "\xE2\x80", "\xC0\xAF", "\xED\xA0\x80", "Muth\xE9n"}) {
+    EXPECT_FALSE(IsValidUtf8(bad));
+  }
+}
+
+}  // namespace
