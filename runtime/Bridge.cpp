@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFontDatabase>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
@@ -58,6 +59,19 @@ bool LineEdit::event(QEvent* event) {
       event->accept();
       return true;  // consumed: not inserted, and the focus does not move
     }
+  }
+  if (event->type() == QEvent::InputMethod && control_.HasHandler("KeyDown")) {
+    // Characters composed by an input method pass the KeyDown handler one by
+    // one, like typed ones; only the accepted ones are inserted.
+    const QString committed = static_cast<QInputMethodEvent*>(event)->commitString();
+    for (const char32_t c : committed.toUcs4()) {
+      const QString character = QString::fromUcs4(&c, 1);
+      if (!Guarded([&] { return control_.Raise("KeyDown", {.key = FromQt(character)}); })) {
+        insert(character);
+      }
+    }
+    event->accept();
+    return true;
   }
   return QLineEdit::event(event);
 }

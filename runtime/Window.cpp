@@ -129,7 +129,6 @@ void Window::Constructor() {
 }
 
 void Window::Show() {
-  impl_->ApplyGeometry();
   impl_->Place();
   QWidget* frame = impl_->frame.get();
   if (frame->isMinimized()) frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
