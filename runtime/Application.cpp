@@ -96,6 +96,8 @@ void RuntimeInit(int& argc, char** argv) {
   rt.platform = std::make_unique<QApplication>(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);  // only Quit ends the application
   QCoreApplication::setOrganizationName(QString());
+  // Names the installed vorpex.desktop, so that desktops match the windows to its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("vorpex"));
 }
 
 void RuntimePerformInitializers(std::span<const ClassInitializer> initializers) {

@@ -1,8 +1,8 @@
 # Shared by scripts/run and scripts/test: the Debian packages the build needs,
 # installed when missing (through sudo when not root).
 
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core)
-TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool xclip x11-utils openbox)
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core dpkg-dev)
+TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool xclip x11-utils openbox desktop-file-utils)
 
 install_packages() {
   local missing=() package

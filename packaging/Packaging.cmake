@@ -1,0 +1,113 @@
+# Installation and packages: the install rules, the Debian package made by
+# CPack, the macOS bundle settings and the package test. Included from the
+# top-level CMakeLists.txt after the targets are defined.
+include(GNUInstallDirs)
+
+set(VORPEX_PACKAGE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.0")
+set(_vorpex_icon_sizes 16 32 48 64 128 256)
+
+# The program is a GUI program everywhere: no console window on Windows, a
+# bundle on macOS. Both come from qt_add_executable(vorpex WIN32 MACOSX_BUNDLE).
+foreach(_property WIN32_EXECUTABLE MACOSX_BUNDLE)
+  get_target_property(_value vorpex ${_property})
+  if(NOT _value)
+    message(FATAL_ERROR "The vorpex target must be built with ${_property} set")
+  endif()
+endforeach()
+
+# --- Install rules -----------------------------------------------------------
+
+install(TARGETS vorpex
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+  BUNDLE DESTINATION .
+)
+
+if(UNIX AND NOT APPLE)
+  install(FILES ${CMAKE_CURRENT_LIST_DIR}/vorpex.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  foreach(_size IN LISTS _vorpex_icon_sizes)
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/icons/vorpex-${_size}.png
+      DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps
+      RENAME vorpex.png)
+  endforeach()
+  install(FILES ${CMAKE_CURRENT_LIST_DIR}/vorpex.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vorpex
+    RENAME copyright)
+endif()
+
+# --- macOS bundle --------------------------------------------------------------
+
+set_target_properties(vorpex PROPERTIES
+  MACOSX_BUNDLE_BUNDLE_NAME Vorpex
+  MACOSX_BUNDLE_BUNDLE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}"
+  MACOSX_BUNDLE_SHORT_VERSION_STRING "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}"
+  MACOSX_BUNDLE_LONG_VERSION_STRING "${VORPEX_PACKAGE_VERSION}"
+  MACOSX_BUNDLE_COPYRIGHT "Copyright (c) 2026 the Vorpex developers"
+  MACOSX_BUNDLE_ICON_FILE vorpex.icns
+)
+if(APPLE)
+  # The bundle icon and the formula pictures go to Contents/Resources.
+  set(_vorpex_bundle_resources
+    ${CMAKE_CURRENT_LIST_DIR}/icons/vorpex.icns
+    ${PROJECT_SOURCE_DIR}/resources/Vessx.png
+    ${PROJECT_SOURCE_DIR}/resources/Vessx@2x.png
+    ${PROJECT_SOURCE_DIR}/resources/bic.png
+    ${PROJECT_SOURCE_DIR}/resources/bic@2x.png
+  )
+  set_source_files_properties(${_vorpex_bundle_resources}
+    PROPERTIES MACOSX_PACKAGE_LOCATION Resources)
+  target_sources(vorpex PRIVATE ${_vorpex_bundle_resources})
+endif()
+
+# --- Debian package --------------------------------------------------------------
+
+set(CPACK_PACKAGE_NAME vorpex)
+set(CPACK_PACKAGE_VENDOR "the Vorpex developers")
+set(CPACK_PACKAGE_VERSION "${VORPEX_PACKAGE_VERSION}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+  "calculator for choosing the number of classes of a mixture model")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Vorpex computes BIC + 2 x (1 - entropy) x N x ln K from four figures that
+the modelling software reports for one fitted latent class or latent profile
+model: BIC, the entropy of the classification, the number of subjects N and
+the number of classes K. Among competing models, the one with the smallest
+value is the one to select.")
+set(CPACK_PACKAGE_CONTACT "the Vorpex developers")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+if(UNIX AND NOT APPLE)
+  set(CPACK_GENERATOR DEB)
+endif()
+
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "the Vorpex developers")
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The shared libraries (Qt among them) come from dpkg-shlibdeps; the X11
+# platform plugin is loaded at run time, so no linker dependency names it.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/" "/build-[^/]*/")
+include(CPack)
+
+# --- Package test ------------------------------------------------------------------
+
+# Builds the .deb, installs it with its dependencies, starts the installed
+# program under Xvfb and uninstalls it again. Runs as root only; a sanitizer
+# build is not packaged. Added at the end of the top-level directory, where
+# BUILD_TESTING is known.
+function(_vorpex_add_package_test)
+  if(BUILD_TESTING AND NOT VORPEX_SANITIZE AND UNIX AND NOT APPLE)
+    add_test(NAME package_deb
+      COMMAND bash ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/test-deb.sh
+              ${PROJECT_BINARY_DIR} ${PROJECT_SOURCE_DIR})
+    set_tests_properties(package_deb PROPERTIES
+      LABELS package
+      SKIP_RETURN_CODE 77
+      TIMEOUT 600)
+  endif()
+endfunction()
+cmake_language(DEFER CALL _vorpex_add_package_test)

@@ -1,0 +1,206 @@
+#!/usr/bin/env bash
+# The Debian package, end to end: builds it with cpack from a built tree,
+# checks its control data and contents, installs it with apt-get (which must
+# pull every dependency from the package's own Depends), checks the installed
+# files, starts the installed program under a private Xvfb until its splash
+# window shows, ends it and uninstalls the package with whatever it pulled in.
+#
+#   test-deb.sh BUILD_DIR SOURCE_DIR
+#
+# Installing a package needs root: run as anyone else, it exits with 77
+# (skipped). Needs cpack, dpkg-dev (dpkg-shlibdeps), desktop-file-utils,
+# xvfb, xdotool and x11-utils (xprop).
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+source_dir=$(cd "$2" && pwd)
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "SKIP: installing a package needs root"
+  exit 77
+fi
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+for tool in cpack:cmake dpkg-shlibdeps:dpkg-dev desktop-file-validate:desktop-file-utils \
+  Xvfb:xvfb xdotool:xdotool xprop:x11-utils; do
+  command -v "${tool%%:*}" >/dev/null 2>&1 ||
+    fail "${tool%%:*} not found; install the Debian package ${tool#*:}"
+done
+
+work=$(mktemp -d)
+chmod 755 "$work"  # apt-get reads the package as its own unprivileged user
+xvfb_pid=""
+app_pid=""
+packages_before="$work/packages-before"
+pulled=()  # what installing the package pulled in
+installed=false
+
+# Lists the names of the installed packages, one a line, sorted.
+installed_packages() {
+  dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' | awk '$1 == "ii" { print $2 }' | sort -u
+}
+
+# Fills pulled with what the install added: only what apt-get marked as
+# automatically installed, since a package that someone else installed
+# meanwhile is theirs.
+find_pulled() {
+  mapfile -t pulled < <(comm -12 <(comm -13 "$packages_before" <(installed_packages)) \
+    <(apt-mark showauto | sed 's/:.*//' | sort -u))
+}
+
+apt_get() {
+  DEBIAN_FRONTEND=noninteractive apt-get -y -q -o DPkg::Lock::Timeout=120 "$@"
+}
+
+# Leaves the machine as it was: no program, no X server, no package, nothing
+# that the install pulled in.
+cleanup() {
+  local status=$?
+  set +e
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  if $installed; then
+    apt_get purge vorpex >/dev/null
+    [ ${#pulled[@]} -eq 0 ] && find_pulled  # the install itself failed
+    [ ${#pulled[@]} -gt 0 ] && apt_get purge "${pulled[@]}" >/dev/null
+  fi
+  rm -rf "$work"
+  exit "$status"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# Width and height of a PNG, read from its IHDR chunk (bytes 16-23).
+png_size() {
+  local w h
+  w=$(od -An -tu1 -j16 -N4 "$1" | awk '{ print $1*16777216 + $2*65536 + $3*256 + $4 }')
+  h=$(od -An -tu1 -j20 -N4 "$1" | awk '{ print $1*16777216 + $2*65536 + $3*256 + $4 }')
+  echo "${w}x${h}"
+}
+
+icon_sizes=(16 32 48 64 128 256)
+expected_files=(
+  /usr/bin/vorpex
+  /usr/share/applications/vorpex.desktop
+  /usr/share/doc/vorpex/copyright
+  /usr/share/icons/hicolor/scalable/apps/vorpex.svg
+)
+for size in "${icon_sizes[@]}"; do
+  expected_files+=("/usr/share/icons/hicolor/${size}x${size}/apps/vorpex.png")
+done
+
+echo "== Building the package"
+timeout 300 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/cpack" >"$work/cpack.log" 2>&1 ||
+  { cat "$work/cpack.log"; fail "cpack failed"; }
+debs=("$work"/cpack/*.deb)
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+  fail "cpack made no single .deb: ${debs[*]}"
+fi
+deb=${debs[0]}
+arch=$(dpkg --print-architecture)
+[ "$(basename "$deb")" = "vorpex_1.1.0_${arch}.deb" ] || fail "unexpected file name $(basename "$deb")"
+
+echo "== Control data"
+dpkg -I "$deb"
+field() { dpkg-deb -f "$deb" "$1"; }
+check_field() {
+  [ "$(field "$1")" = "$2" ] || fail "$1 is '$(field "$1")', expected '$2'"
+}
+check_field Package vorpex
+check_field Version 1.1.0
+check_field Architecture "$arch"
+check_field Maintainer "the Vorpex developers"
+check_field Section science
+# The Qt runtime and the X11 platform plugin must be named, or an install on a
+# fresh system starts nothing.
+depends=$(field Depends)
+depends_names=$(tr ',|' '\n' <<<"$depends" | awk '{ print $1 }')
+for dependency in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libc6 libstdc++6; do
+  grep -qxF "$dependency" <<<"$depends_names" || fail "Depends lacks $dependency: $depends"
+done
+
+echo "== Contents"
+# Exactly the expected files, nothing more (no libraries, headers or tests).
+dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\.||' | sort >"$work/contents"
+printf '%s\n' "${expected_files[@]}" | sort >"$work/expected"
+diff -u "$work/expected" "$work/contents" || fail "the package's files differ from the expected list"
+
+echo "== Installing"
+installed_packages >"$packages_before"
+installed=true
+# No recommended packages: what the package declares must be enough.
+apt_get install --no-install-recommends "$deb" >"$work/install.log" 2>&1 ||
+  { cat "$work/install.log"; fail "apt-get could not install the package"; }
+find_pulled
+[ "$(dpkg-query -W -f='${db:Status-Abbrev}${Version}' vorpex)" = "ii 1.1.0" ] ||
+  fail "vorpex 1.1.0 is not installed"
+
+echo "== Installed files"
+for file in "${expected_files[@]}"; do
+  [ -f "$file" ] || fail "$file is missing"
+done
+[ -x /usr/bin/vorpex ] || fail "/usr/bin/vorpex is not executable"
+if ldd /usr/bin/vorpex | grep -q "not found"; then
+  ldd /usr/bin/vorpex
+  fail "/usr/bin/vorpex misses shared libraries"
+fi
+desktop-file-validate /usr/share/applications/vorpex.desktop ||
+  fail "vorpex.desktop does not validate"
+desktop_value() { sed -n "s/^$1=//p" /usr/share/applications/vorpex.desktop; }
+[ "$(desktop_value Exec)" = vorpex ] || fail "the desktop entry does not start vorpex"
+[ "$(desktop_value Icon)" = vorpex ] || fail "the desktop entry does not name the vorpex icon"
+for size in "${icon_sizes[@]}"; do
+  got=$(png_size "/usr/share/icons/hicolor/${size}x${size}/apps/vorpex.png")
+  [ "$got" = "${size}x${size}" ] || fail "the ${size}x${size} icon is $got"
+done
+cmp "$source_dir/LICENSE" /usr/share/doc/vorpex/copyright ||
+  fail "the copyright file is not the license"
+
+echo "== Starting the installed program"
+mkfifo "$work/displayfd"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/displayfd" \
+  >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+display=""
+read -r -t 30 display <"$work/displayfd" || true
+[ -n "$display" ] || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
+export DISPLAY=":$display"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+mkdir -m 700 "$work/runtime"
+XDG_RUNTIME_DIR="$work/runtime" /usr/bin/vorpex >"$work/vorpex.log" 2>&1 &
+app_pid=$!
+window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$app_pid" | head -n 1) || true
+[ -n "$window" ] || { cat "$work/vorpex.log"; fail "no window of the installed program showed"; }
+kill -0 "$app_pid" 2>/dev/null || fail "the installed program ended by itself"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "${WIDTH}x${HEIGHT}" = 525x300 ] || fail "the first window is ${WIDTH}x${HEIGHT}, not the 525x300 splash"
+# Desktops match windows to the desktop entry through the window class.
+wm_class=$(xprop -id "$window" WM_CLASS)
+wm_class_wanted=$(desktop_value StartupWMClass)
+grep -q "\"$wm_class_wanted\"" <<<"$wm_class" ||
+  fail "the window class ($wm_class) does not match StartupWMClass=$wm_class_wanted"
+echo "splash window $window: ${WIDTH}x${HEIGHT}, $wm_class"
+kill "$app_pid"
+wait "$app_pid" || true
+app_pid=""
+
+echo "== Uninstalling"
+apt_get purge vorpex >"$work/purge.log" 2>&1 || { cat "$work/purge.log"; fail "apt-get could not remove the package"; }
+if [ ${#pulled[@]} -gt 0 ]; then
+  echo "removing what the install pulled in: ${pulled[*]}"
+  apt_get purge "${pulled[@]}" >"$work/purge.log" 2>&1 ||
+    { cat "$work/purge.log"; fail "apt-get could not remove ${pulled[*]}"; }
+  pulled=()
+fi
+installed=false
+dpkg-query -W -f='${db:Status-Abbrev}' vorpex 2>/dev/null | grep -q '^ii' && fail "vorpex is still installed"
+for file in "${expected_files[@]}"; do
+  [ ! -e "$file" ] || fail "$file is left after the removal"
+done
+[ ! -e /usr/share/doc/vorpex ] || fail "/usr/share/doc/vorpex is left after the removal"
+echo "PASS: package built, installed, started and removed"
