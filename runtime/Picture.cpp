@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 
 #include "runtime/Bridge_p.h"
 #include "runtime/Testing.h"
@@ -13,6 +14,15 @@ namespace {
 QString& ResourceFolder() {
   static QString folder = QStringLiteral(":/pictures");
   return folder;
+}
+
+// Decodes a picture file with the reader its suffix names. Left to guess, Qt
+// first loads every image-format plugin installed to ask each whether it reads
+// the file; a file the suffix does not describe is still read that way.
+bool Decode(QImage& image, const QString& path) {
+  QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+  reader.setAutoDetectImageFormat(false);
+  return reader.read(&image) || image.load(path);
 }
 }  // namespace
 
@@ -26,9 +36,9 @@ std::shared_ptr<Picture> Picture::OpenFromApp(std::string_view name) {
     const QFileInfo file(path);
     const QString doubled = file.path() + QLatin1Char('/') + file.completeBaseName() +
                             QStringLiteral("@2x.") + file.suffix();
-    if (image->load(doubled)) image->setDevicePixelRatio(2.0);
+    if (Decode(*image, doubled)) image->setDevicePixelRatio(2.0);
   }
-  if (image->isNull() && !image->load(path)) return nullptr;
+  if (image->isNull() && !Decode(*image, path)) return nullptr;
   return std::make_shared<Picture>(std::move(image));
 }
 

@@ -25,7 +25,11 @@ std::vector<Held>& HeldWindows() {
   static std::vector<Held> held;
   return held;
 }
-Window* lastFront = nullptr;
+// The windows in the order they were last shown or activated, latest last.
+std::vector<Window*>& Recency() {
+  static std::vector<Window*> recency;
+  return recency;
+}
 
 constexpr MethodEntry kWindowMethods[] = {
     {"Constructor", "(  )"},
@@ -115,7 +119,7 @@ Window::Window() : impl_(std::make_unique<Impl>()) {
 }
 
 Window::~Window() {
-  if (lastFront == this) lastFront = nullptr;
+  std::erase(Recency(), this);
   controls_.clear();  // before the widgets they live in
 }
 
@@ -308,7 +312,10 @@ Window& NewImplicitWindow(const ClassRecord& record) {
 
 Window* FrontWindow() {
   if (Window* active = detail::WindowOfWidget(QApplication::activeWindow())) return active;
-  return lastFront != nullptr && lastFront->Visible() ? lastFront : nullptr;
+  const auto& recency = Recency();
+  const auto visible =
+      std::find_if(recency.rbegin(), recency.rend(), [](Window* w) { return w->Visible(); });
+  return visible != recency.rend() ? *visible : nullptr;
 }
 
 namespace detail {
@@ -319,7 +326,10 @@ Window* WindowOfWidget(const QWidget* widget) {
   return frame != nullptr ? &frame->Owner() : nullptr;
 }
 
-void NoteFront(Window& window) { lastFront = &window; }
+void NoteFront(Window& window) {
+  std::erase(Recency(), &window);
+  Recency().push_back(&window);
+}
 
 void ReleaseWindows() {
   auto& held = HeldWindows();

@@ -126,7 +126,7 @@ W& ImplicitWindow(const ClassRecord& record) {
 }
 
 // The window in front: the active window if it is one of the runtime's,
-// otherwise the one most recently shown or activated; null when none is.
+// otherwise the visible one most recently shown or activated; null when none is.
 Window* FrontWindow();
 
 }  // namespace rt

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <ostream>
+#include <string_view>
 
 #include "calculator/ControlWnd.h"
 #include "runtime/Testing.h"
@@ -30,4 +33,76 @@ inline void Press(rt::TextField& field, Qt::Key key) { QTest::keyClick(Edit(fiel
 // A left click on a button, as the user would.
 inline void Click(rt::PushButton& button) {
   QTest::mouseClick(button.Widget(), Qt::LeftButton, {}, QPoint(10, 10));
+}
+
+// The four input fields, in their tab order.
+enum class Input { kN, kClasses, kBic, kEntropy };
+constexpr Input kInputs[] = {Input::kN, Input::kClasses, Input::kBic, Input::kEntropy};
+
+inline rt::TextField& FieldOf(const class ControlWnd& w, Input input) {
+  switch (input) {
+    case Input::kN:
+      return w.nFld();
+    case Input::kClasses:
+      return w.clasFld();
+    case Input::kBic:
+      return w.bicFld();
+    case Input::kEntropy:
+      return w.entropyFld();
+  }
+  return w.nFld();
+}
+
+inline const char* NameOf(Input input) {
+  constexpr const char* kNames[] = {"N", "Classes", "Bic", "Entropy"};
+  return kNames[static_cast<int>(input)];
+}
+inline std::ostream& operator<<(std::ostream& os, Input input) { return os << NameOf(input); }
+
+// A key press and release with the text a keyboard would give, for keys QTest has no text for.
+inline void PressWithText(rt::TextField& field, Qt::Key key, const QString& text,
+                          Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+  QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+  QApplication::sendEvent(Edit(field), &press);
+  QApplication::sendEvent(Edit(field), &release);
+}
+
+// The calculator window shown and active, so that the focus moves as for the user.
+inline class ControlWnd& ActiveCalculator() {
+  auto& w = ControlWnd();
+  w.Show();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(w.Frame()));
+  return w;
+}
+
+inline bool HasFocus(const rt::RectControl& control) {
+  return QApplication::focusWidget() == control.Widget();
+}
+
+// Sets the four inputs as a paste would, without any key.
+inline void Enter(class ControlWnd& w, std::string_view n, std::string_view classes,
+                  std::string_view bic, std::string_view entropy) {
+  w.nFld().SetText(n);
+  w.clasFld().SetText(classes);
+  w.bicFld().SetText(bic);
+  w.entropyFld().SetText(entropy);
+}
+
+// The result display: the label "Vorpex:" and the result field are both hidden, both shown, or
+// the label stays alone once an input changed after a calculation.
+enum class ResultDisplay { kHidden, kShown, kLabelOnly, kInconsistent };
+
+inline std::ostream& operator<<(std::ostream& os, ResultDisplay d) {
+  constexpr const char* kNames[] = {"both hidden", "both shown", "label only",
+                                    "result without label"};
+  return os << kNames[static_cast<int>(d)];
+}
+
+inline ResultDisplay DisplayOf(const class ControlWnd& w) {
+  const bool label = w.VorpexText().Visible();
+  const bool result = w.VorpexFld().Visible();
+  if (label && result) return ResultDisplay::kShown;
+  if (label) return ResultDisplay::kLabelOnly;
+  return result ? ResultDisplay::kInconsistent : ResultDisplay::kHidden;
 }

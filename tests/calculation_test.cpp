@@ -1,3 +1,6 @@
+#include <ostream>
+#include <string>
+
 #include "Harness.h"
 #include "calculator/Criterion.h"
 #include "help/HelpText.h"
@@ -12,6 +15,10 @@ struct Example {
   const char* entropy;
   const char* shown;
 };
+
+void PrintTo(const Example& e, std::ostream* os) {
+  *os << "N " << e.n << ", classes " << e.classes << ", BIC " << e.bic << ", entropy " << e.entropy;
+}
 
 // The worked examples of the help text.
 constexpr Example kExamples[] = {
@@ -37,6 +44,9 @@ TEST_P(Calculation, TypedInputsShowTheCriterionWithOneDecimal) {
   EXPECT_EQ(w.VorpexFld().Text(), e.shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(WorkedExamples, Calculation, ::testing::ValuesIn(kExamples));
+INSTANTIATE_TEST_SUITE_P(WorkedExamples, Calculation, ::testing::ValuesIn(kExamples),
+                         [](const ::testing::TestParamInfo<Example>& info) {
+                           return "Classes" + std::string(info.param.classes);
+                         });
 
 }  // namespace

@@ -9,7 +9,8 @@
 #include "runtime/Testing.h"
 
 int main(int argc, char* argv[]) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
   ::testing::InitGoogleTest(&argc, argv);
   rt::RuntimeInit(argc, argv);
   rt::RuntimePerformInitializers(ClassInitializers());

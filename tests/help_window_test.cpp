@@ -1,0 +1,225 @@
+// The help window: its frame and placement, the text area and its text, and
+// the worked examples of the text checked against the real calculation.
+#include <QApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextEdit>
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <regex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Harness.h"
+#include "help/HelpText.h"
+#include "help/helpWnd.h"
+#include "runtime/Window.h"
+
+namespace {
+
+bool Eventually(const std::function<bool()>& condition) { return QTest::qWaitFor(condition); }
+
+QTextEdit* EditOf(rt::TextArea& area) { return static_cast<QTextEdit*>(area.Widget()); }
+
+QRect Placed(const rt::RectControl& control) {
+  return {static_cast<int>(control.Left()), static_cast<int>(control.Top()),
+          static_cast<int>(control.Width()), static_cast<int>(control.Height())};
+}
+
+QSize ClientSize(const rt::Window& window) {
+  return {static_cast<int>(window.ClientWidth()), static_cast<int>(window.ClientHeight())};
+}
+
+std::vector<std::string> Split(std::string_view text, char separator) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find(separator, start)) != std::string_view::npos;
+       start = end + 1) {
+    parts.emplace_back(text.substr(start, end - start));
+  }
+  parts.emplace_back(text.substr(start));
+  return parts;
+}
+
+// A line of the text as the window shows it, counted from 1.
+std::string Line(const std::string& text, std::size_t number) {
+  return Split(text, '\r').at(number - 1);
+}
+
+std::string Trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  return first == std::string::npos ? std::string()
+                                    : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+TEST_F(WindowTest, HelpIsAResizableInfoWindow) {
+  class helpWnd& help = helpWnd();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(help.Frame()));
+  EXPECT_EQ(help.Title(), "Info");
+  EXPECT_EQ(help.ClientWidth(), 550);
+  EXPECT_EQ(help.ClientHeight(), 500);
+  EXPECT_EQ(help.ClientArea()->minimumSize(), QSize(64, 64));
+  EXPECT_EQ(help.ClientArea()->maximumSize(), QSize(32000, 32000));
+  EXPECT_EQ(&helpWnd(), &help);
+  EXPECT_EQ(help.Controls().size(), 1u);
+}
+
+struct FrameSize {
+  QSize requested;  // the window's outer size, menu bar included
+  QSize client;     // what the client area gets
+};
+
+class HelpResized : public WindowTest, public ::testing::WithParamInterface<FrameSize> {};
+
+TEST_P(HelpResized, ClientFollowsAndTheTextAreaKeepsItsPlace) {
+  class helpWnd& help = helpWnd();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(help.Frame()));
+  const int bar = help.Frame()->findChild<QMenuBar*>()->height();
+  help.Frame()->resize(GetParam().requested + QSize(0, bar));
+  ASSERT_TRUE(Eventually([&] { return ClientSize(help) == GetParam().client; }))
+      << ClientSize(help).width() << "x" << ClientSize(help).height();
+  EXPECT_EQ(Placed(help.EditField1()), QRect(0, 0, 551, 498));
+
+  // Closed and opened again, it keeps the size the user gave it.
+  help.Frame()->close();
+  ASSERT_FALSE(help.Visible());
+  help.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(help.Frame()));
+  EXPECT_EQ(ClientSize(help), GetParam().client);
+  EXPECT_EQ(Placed(help.EditField1()), QRect(0, 0, 551, 498));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, HelpResized,
+    ::testing::Values(FrameSize{{800, 700}, {800, 700}}, FrameSize{{300, 200}, {300, 200}},
+                      FrameSize{{551, 498}, {551, 498}}, FrameSize{{20, 10}, {64, 64}}),
+    [](const auto& info) {
+      const QSize& size = info.param.requested;
+      return "Frame" + std::to_string(size.width()) + "x" + std::to_string(size.height());
+    });
+
+TEST_F(WindowTest, HelpOpensStaggeredFromTheWindowInFront) {
+  class ControlWnd& calculator = ControlWnd();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(calculator.Frame()));
+  calculator.Frame()->move(120, 90);
+  Click(calculator.helpBtn());
+  EXPECT_EQ(helpWnd().Frame()->pos(), QPoint(160, 130));
+}
+
+TEST_F(WindowTest, HelpWithNoWindowInFrontOpensCentred) {
+  ASSERT_EQ(rt::FrontWindow(), nullptr);
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  QWidget* frame = helpWnd().Frame();
+  // Centred up to the width of the frame's border.
+  const QSize border = frame->frameGeometry().size() - frame->geometry().size();
+  const QPoint off = frame->frameGeometry().center() - screen.center();
+  EXPECT_LE(std::abs(off.x()), border.width() + 1) << off.x();
+  EXPECT_LE(std::abs(off.y()), border.height() + 1) << off.y();
+}
+
+TEST_F(WindowTest, HelpTextAreaScrollsVerticallyAndWraps) {
+  QTextEdit* edit = EditOf(helpWnd().EditField1());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(edit->window()));
+  EXPECT_EQ(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(edit->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_TRUE(edit->verticalScrollBar()->isVisible());
+  EXPECT_FALSE(edit->horizontalScrollBar()->isVisible());
+  EXPECT_GT(edit->verticalScrollBar()->maximum(), 0);  // more text than fits
+}
+
+TEST_F(WindowTest, HelpTextReadsBackExactly) {
+  const std::string text = helpWnd().EditField1().Text();
+  EXPECT_EQ(text, kHelpText);
+  EXPECT_EQ(Split(text, '\r').size(), 43u);
+  EXPECT_EQ(text.find('\n'), std::string::npos);
+  EXPECT_EQ(helpWnd().EditField1().GetStyledText().Text(), text);
+  // The example table keeps its tabs.
+  EXPECT_EQ(Line(text, 13), "  N\t\tClass\tBIC\t\tEntropy\t\t\tVorpex");
+}
+
+TEST_F(WindowTest, HelpTitleAloneIsBold) {
+  rt::StyledText styled = helpWnd().EditField1().GetStyledText();
+  for (rt::Integer position = 0; position < 6; ++position) {
+    EXPECT_TRUE(styled.Bold(position)) << position;
+  }
+  const auto third = static_cast<rt::Integer>(kHelpText.find("The Vorpex criterion"));
+  for (const rt::Integer position : {rt::Integer{6}, rt::Integer{7}, third, third + 10}) {
+    EXPECT_FALSE(styled.Bold(position)) << position;
+  }
+}
+
+TEST_F(WindowTest, HelpTakesTypedTextAndTabs) {
+  class helpWnd& help = helpWnd();
+  QTextEdit* edit = EditOf(help.EditField1());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(help.Frame()));
+  QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+  ASSERT_TRUE(Eventually([&] { return QApplication::focusWidget() == edit; }));
+  QTest::keyClick(edit, Qt::Key_End, Qt::ControlModifier);
+  QTest::keyClicks(edit, "ab");
+  QTest::keyClick(edit, Qt::Key_Tab);
+  QTest::keyClicks(edit, "c");
+  EXPECT_EQ(help.EditField1().Text(), std::string(kHelpText) + "ab\tc");
+  EXPECT_EQ(QApplication::focusWidget(), edit);
+}
+
+// --- The worked examples ---
+
+struct WorkedExample {
+  std::string n, classes, bic, entropy;
+  std::string computed;  // as the results line gives it
+};
+
+// The example rows (lines 14 to 17) and what the line after them says this
+// program computes for each.
+std::vector<WorkedExample> ExamplesOfTheHelpText() {
+  const std::string text(kHelpText);
+  const std::string results = Line(text, 18);
+  const std::string computed = results.substr(0, results.find("for the four rows"));
+  const std::regex figure(R"(\d[\d,]*\.\d)");
+  std::vector<std::string> figures;
+  for (auto it = std::sregex_iterator(computed.begin(), computed.end(), figure);
+       it != std::sregex_iterator(); ++it) {
+    figures.push_back(it->str());
+  }
+  std::vector<WorkedExample> examples;
+  for (std::size_t row = 0; row < 4; ++row) {
+    std::vector<std::string> cells;
+    for (const std::string& cell : Split(Line(text, 14 + row), '\t')) {
+      if (!cell.empty()) cells.push_back(Trimmed(cell));
+    }
+    if (cells.size() < 4 || row >= figures.size()) break;
+    examples.push_back({cells[0], cells[1], cells[2], cells[3], figures[row]});
+  }
+  return examples;
+}
+
+class HelpExample : public WindowTest, public ::testing::WithParamInterface<std::size_t> {};
+
+TEST_P(HelpExample, CalculatorGivesTheValueTheTextStates) {
+  const auto examples = ExamplesOfTheHelpText();
+  ASSERT_LT(GetParam(), examples.size());
+  const WorkedExample& e = examples[GetParam()];
+  SCOPED_TRACE(e.n + " " + e.classes + " " + e.bic + " " + e.entropy);
+
+  class ControlWnd& w = ControlWnd();
+  // Typed as printed: the thousands comma is refused (with a beep) by the BIC field.
+  Type(w.nFld(), QString::fromStdString(e.n));
+  Type(w.clasFld(), QString::fromStdString(e.classes));
+  Type(w.bicFld(), QString::fromStdString(e.bic));
+  Type(w.entropyFld(), QString::fromStdString(e.entropy));
+  Click(w.calcBtn());
+
+  std::string expected = e.computed;
+  std::erase(expected, ',');
+  EXPECT_TRUE(rt::testing::MessageBoxes().empty());
+  EXPECT_EQ(w.VorpexFld().Text(), expected);
+  EXPECT_EQ(rt::testing::BeepCount(), std::count(e.bic.begin(), e.bic.end(), ','));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, HelpExample, ::testing::Range<std::size_t>(0, 4));
+
+}  // namespace
