@@ -95,11 +95,14 @@ struct Window::Impl {
     QRect geometry(QPoint(0, 0), frame->size());
     Window* front = FrontWindow();
     if (location == 3 && front != nullptr && front->Frame() != frame.get()) {
-      geometry.moveTopLeft(front->Frame()->pos() + QPoint(40, 40));
+      // From client area to client area: where the window manager put the
+      // front window's frame may not be known yet.
+      geometry.moveTopLeft(front->Frame()->geometry().topLeft() + QPoint(40, 40));
+      frame->setGeometry(geometry);
     } else {
       geometry.moveCenter(area.center());
+      frame->move(geometry.topLeft());
     }
-    frame->move(geometry.topLeft());
   }
 };
 

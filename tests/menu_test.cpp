@@ -280,6 +280,7 @@ struct EditCase {
   const char* text;  // the field's text after
   const char* clipboardAfter;
 };
+void PrintTo(const EditCase& c, std::ostream* os) { *os << c.name; }
 
 // clang-format off
 const EditCase kEditCases[] = {
@@ -323,6 +324,7 @@ struct Company {
   const char* name;
   void (*open)();  // what else is open when the calculator is closed
 };
+void PrintTo(const Company& c, std::ostream* os) { *os << c.name; }
 
 const Company kCompany[] = {
     {"Alone", [] {}},

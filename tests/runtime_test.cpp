@@ -29,6 +29,7 @@ struct EventQuery {
   const char* event;
   bool expected;
 };
+void PrintTo(const EventQuery& c, std::ostream* os) { *os << c.window << ' ' << c.event; }
 
 bool OfCalculator(std::string_view event) { return ControlWnd().IsEventImplemented(event); }
 bool OfAbout(std::string_view event) { return AboutWnd().IsEventImplemented(event); }
@@ -110,6 +111,7 @@ struct RaisedError {
   std::function<void()> action;
   std::string_view kind;
 };
+void PrintTo(const RaisedError& c, std::ostream* os) { *os << c.name; }
 
 rt::Declaration One(const rt::Property& property) { return {&property, 1}; }
 
@@ -200,6 +202,7 @@ struct HandlerFault {
   const char* reported;    // the start of the report
   rt::Integer quitBefore;  // a Quit code given before the error, or -1 for none
 };
+void PrintTo(const HandlerFault& c, std::ostream* os) { *os << c.name; }
 
 const HandlerFault kHandlerFaults[] = {
     {"RuntimeError", [] { throw rt::NilObjectException("no control"); },

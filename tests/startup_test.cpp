@@ -121,6 +121,7 @@ struct Gesture {
   Qt::MouseButton button;
   Qt::Key key;  // pressed instead of a click, unless 0
 };
+void PrintTo(const Gesture& c, std::ostream* os) { *os << c.name; }
 
 void ClickAt(QWidget* widget, QPoint at) { QTest::mouseClick(widget, Qt::LeftButton, {}, at); }
 
