@@ -150,15 +150,15 @@ void HandOver() {
 }  // namespace
 
 const rt::ClassRecord& AboutWnd::Class() {
-  static const rt::ClassRecord record{"AboutWnd.AboutWnd", &rt::Window::Class(), kMethods,
-                                      kEvents, &Create};
+  static const rt::ClassRecord record{"AboutWnd.AboutWnd", &rt::Window::Class(), kMethods, kEvents,
+                                      &Create};
   static const rt::ClassRecord& registered = rt::RegisterClass(record);
   return registered;
 }
 
 const rt::ClassRecord& AboutWnd::Timer1Class() {
-  static const rt::ClassRecord record{"AboutWnd.Timer1", &rt::Timer::Class(), {}, {},
-                                      &CreateTimer1};
+  static const rt::ClassRecord record{
+      "AboutWnd.Timer1", &rt::Timer::Class(), {}, {}, &CreateTimer1};
   static const rt::ClassRecord& registered = rt::RegisterClass(record);
   return registered;
 }

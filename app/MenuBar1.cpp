@@ -72,8 +72,8 @@ constexpr rt::MethodEntry kMethods[] = {
 }  // namespace
 
 const rt::ClassRecord& MenuBar1::Class() {
-  static const rt::ClassRecord record{"MenuBar1.MenuBar1", &rt::MenuBar::Class(), kMethods, {},
-                                      &Create};
+  static const rt::ClassRecord record{
+      "MenuBar1.MenuBar1", &rt::MenuBar::Class(), kMethods, {}, &Create};
   static const rt::ClassRecord& registered = rt::RegisterClass(record);
   return registered;
 }

@@ -119,23 +119,25 @@ constexpr auto CanvasDeclaration(const Place& place) {
 constexpr rt::Color kDarkBlue{{0x00, 0x00, 0x6c, 0x00}};
 constexpr rt::Color kCreditBlue{{0x02, 0x00, 0x9c, 0x00}};
 
-// name, left, top, width, height, locks, tab index, tab stop, visible
-constexpr auto kBicText = LabelDeclaration({"bicText", 40, 270, 80, 22, kFree, 3, false, true}, "BIC:", 3, rt::kBlack);
-constexpr auto kClearBtn = ButtonDeclaration({"clearBtn", 460, 428, 120, 40, kFree, 4, false, true}, "Clear");
-constexpr auto kHelpBtn = ButtonDeclaration({"helpBtn", 260, 428, 80, 40, kFree, 5, false, true}, "?");
-constexpr auto kCalcBtn = ButtonDeclaration({"calcBtn", 20, 428, 120, 40, kFree, 6, false, true}, "Calculate");
-constexpr auto kEntropyText = LabelDeclaration({"entropyText", 40, 300, 80, 22, kFree, 7, false, true}, "Entropy:", 3, rt::kBlack);
-constexpr auto kEntropyFld = FieldDeclaration({"entropyFld", 145, 300, 80, 22, kFree, 2, true, true}, 9, true);
-constexpr auto kCanvas1 = CanvasDeclaration({"Canvas1", 20, 7, 311, 160, kLocked, 10, true, true});
-constexpr auto kNyText = LabelDeclaration({"nyText", 40, 210, 80, 20, kFree, 11, false, true}, "N:", 3, rt::kBlack);
-constexpr auto kNFld = FieldDeclaration({"nFld", 145, 210, 80, 22, kFree, 3, true, true}, 6, true);
-constexpr auto kBicFld = FieldDeclaration({"bicFld", 145, 270, 80, 22, kLocked, 1, true, true}, 9, false);
-constexpr auto kVorpexText = LabelDeclaration({"VorpexText", 345, 243, 100, 22, kLocked, 12, false, false}, "Vorpex:", 3, kDarkBlue);
-constexpr auto kVorpexFld = FieldDeclaration({"VorpexFld", 450, 242, 80, 22, kLocked, 13, false, false}, 9, false);
-constexpr auto kClasTxt = LabelDeclaration({"clasTxt", 40, 240, 80, 22, kFree, 14, false, true}, "Num Classes:", 3, rt::kBlack);
-constexpr auto kClasFld = FieldDeclaration({"clasFld", 145, 240, 80, 22, kFree, 4, true, true}, 6, true);
-constexpr auto kLabel1 = LabelDeclaration({"Label1", 320, 39, 210, 20, kLocked, 15, false, true}, "by the Vorpex developers", 2, kCreditBlue);
-constexpr auto kCanvas2 = CanvasDeclaration({"Canvas2", 320, 56, 210, 100, kLocked, 16, true, true});
+// clang-format off
+//                                              name           left  top  width height locks    tab stop   visible
+constexpr auto kBicText     = LabelDeclaration({"bicText",       40, 270,   80,  22, kFree,    3, false, true},  "BIC:", 3, rt::kBlack);
+constexpr auto kClearBtn    = ButtonDeclaration({"clearBtn",    460, 428,  120,  40, kFree,    4, false, true},  "Clear");
+constexpr auto kHelpBtn     = ButtonDeclaration({"helpBtn",     260, 428,   80,  40, kFree,    5, false, true},  "?");
+constexpr auto kCalcBtn     = ButtonDeclaration({"calcBtn",      20, 428,  120,  40, kFree,    6, false, true},  "Calculate");
+constexpr auto kEntropyText = LabelDeclaration({"entropyText",   40, 300,   80,  22, kFree,    7, false, true},  "Entropy:", 3, rt::kBlack);
+constexpr auto kEntropyFld  = FieldDeclaration({"entropyFld",   145, 300,   80,  22, kFree,    2, true,  true},  9, true);
+constexpr auto kCanvas1     = CanvasDeclaration({"Canvas1",      20,   7,  311, 160, kLocked, 10, true,  true});
+constexpr auto kNyText      = LabelDeclaration({"nyText",        40, 210,   80,  20, kFree,   11, false, true},  "N:", 3, rt::kBlack);
+constexpr auto kNFld        = FieldDeclaration({"nFld",         145, 210,   80,  22, kFree,    3, true,  true},  6, true);
+constexpr auto kBicFld      = FieldDeclaration({"bicFld",       145, 270,   80,  22, kLocked,  1, true,  true},  9, false);
+constexpr auto kVorpexText  = LabelDeclaration({"VorpexText",   345, 243,  100,  22, kLocked, 12, false, false}, "Vorpex:", 3, kDarkBlue);
+constexpr auto kVorpexFld   = FieldDeclaration({"VorpexFld",    450, 242,   80,  22, kLocked, 13, false, false}, 9, false);
+constexpr auto kClasTxt     = LabelDeclaration({"clasTxt",       40, 240,   80,  22, kFree,   14, false, true},  "Num Classes:", 3, rt::kBlack);
+constexpr auto kClasFld     = FieldDeclaration({"clasFld",      145, 240,   80,  22, kFree,    4, true,  true},  6, true);
+constexpr auto kLabel1      = LabelDeclaration({"Label1",       320,  39,  210,  20, kLocked, 15, false, true},  "by the Vorpex developers", 2, kCreditBlue);
+constexpr auto kCanvas2     = CanvasDeclaration({"Canvas2",     320,  56,  210, 100, kLocked, 16, true,  true});
+// clang-format on
 
 const rt::ControlDeclaration kControls[] = {
     {&rt::Label::Class, "bicText", kBicText},

@@ -69,7 +69,8 @@ constexpr Property kWindow[] = {
     {"LiveResize", false},
 };
 
-const Property kEditField1[] = {  // not constexpr: the help text lives in its own file
+const Property kEditField1[] = {
+    // not constexpr: the help text lives in its own file
     {"Name", std::string_view{"EditField1"}},
     {"Index", Integer{-2147483648LL}},
     {"Left", Integer{0}},
@@ -158,4 +159,6 @@ bool helpWnd::IsEventImplemented(std::string_view name) const {
   return rt::RuntimeIsEventHandled(*this, "helpWnd.helpWnd", name, true);
 }
 
-class helpWnd& helpWnd() { return rt::ImplicitWindow<class helpWnd>(helpWnd::Class()); }
+class helpWnd& helpWnd() {
+  return rt::ImplicitWindow<class helpWnd>(helpWnd::Class());
+}

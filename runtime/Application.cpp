@@ -66,11 +66,10 @@ const ClassRecord& Application::Class() {
   return record;
 }
 
-void Application::_x_SetVersionData(Integer majorVersion, Integer minorVersion,
-                                     Integer bugVersion, Integer nonReleaseVersion,
-                                     Integer stageCode, std::string_view longVersion,
-                                     std::string_view shortVersion,
-                                     std::string_view packageInfo) {
+void Application::_x_SetVersionData(Integer majorVersion, Integer minorVersion, Integer bugVersion,
+                                    Integer nonReleaseVersion, Integer stageCode,
+                                    std::string_view longVersion, std::string_view shortVersion,
+                                    std::string_view packageInfo) {
   major_ = majorVersion;
   minor_ = minorVersion;
   bug_ = bugVersion;

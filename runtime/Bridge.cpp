@@ -19,29 +19,45 @@ String KeyText(const QKeyEvent& event) {
   if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {};
   const auto code = [](char c) { return String(1, c); };
   switch (event.key()) {
-    case Qt::Key_Backspace: return code(8);
+    case Qt::Key_Backspace:
+      return code(8);
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return code(9);
+    case Qt::Key_Backtab:
+      return code(9);
     case Qt::Key_Return:
-    case Qt::Key_Enter: return code(13);
-    case Qt::Key_Escape: return code(27);
-    case Qt::Key_Left: return code(28);
-    case Qt::Key_Right: return code(29);
-    case Qt::Key_Up: return code(30);
-    case Qt::Key_Down: return code(31);
-    case Qt::Key_Delete: return code(127);
-    case Qt::Key_Home: return code(1);
-    case Qt::Key_End: return code(4);
-    case Qt::Key_Insert: return code(5);
-    case Qt::Key_PageUp: return code(11);
-    case Qt::Key_PageDown: return code(12);
-    default: break;
+    case Qt::Key_Enter:
+      return code(13);
+    case Qt::Key_Escape:
+      return code(27);
+    case Qt::Key_Left:
+      return code(28);
+    case Qt::Key_Right:
+      return code(29);
+    case Qt::Key_Up:
+      return code(30);
+    case Qt::Key_Down:
+      return code(31);
+    case Qt::Key_Delete:
+      return code(127);
+    case Qt::Key_Home:
+      return code(1);
+    case Qt::Key_End:
+      return code(4);
+    case Qt::Key_Insert:
+      return code(5);
+    case Qt::Key_PageUp:
+      return code(11);
+    case Qt::Key_PageDown:
+      return code(12);
+    default:
+      break;
   }
   if (event.key() >= Qt::Key_F1 && event.key() <= Qt::Key_F35) return code(16);
   const QString text = event.text();
   if (text.isEmpty()) return {};
   const char32_t first = text.toUcs4().value(0);
-  if (first < 32 || first == 127 || (first >= 0x80 && first < 0xA0)) return {};  // control characters
+  if (first < 32 || first == 127 || (first >= 0x80 && first < 0xA0))
+    return {};  // control characters
   return FromQt(QString::fromUcs4(&first, 1));
 }
 
@@ -80,9 +96,8 @@ void ButtonWidget::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && control_.HasHandler("MouseDown")) {
     const QPoint at = event->position().toPoint();
     QPointer<ButtonWidget> alive(this);
-    const bool consumed = Guarded([&] {
-      return control_.Raise("MouseDown", {.x = at.x(), .y = at.y()});
-    });
+    const bool consumed =
+        Guarded([&] { return control_.Raise("MouseDown", {.x = at.x(), .y = at.y()}); });
     if (alive.isNull() || consumed) return;
     if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
       // The handler ran a modal loop (a message box) that swallowed the

@@ -3,102 +3,16 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTimer>
 #include <algorithm>
-#include <cmath>
 
 #include "runtime/Application.h"
-#include "runtime/Bridge_p.h"
 #include "runtime/Picture.h"
-#include "runtime/Testing.h"
+#include "runtime/Setters_p.h"
 #include "runtime/Window.h"
 
 namespace rt {
 
-namespace {
-
-// A table of the properties a control class knows, each with its setter.
-template <class C>
-struct Setter {
-  std::string_view name;
-  void (*apply)(C&, const Property&);
-};
-template <class C, std::size_t N>
-bool ApplyFrom(const Setter<C> (&table)[N], C& control, const Property& property) {
-  for (const Setter<C>& setter : table) {
-    if (setter.name == property.name) {
-      setter.apply(control, property);
-      return true;
-    }
-  }
-  return false;
-}
-// Properties that change nothing with this platform layer.
-template <class C>
-void NoEffect(C&, const Property&) {}
-// Properties this layer only supports at their default value.
-template <class C>
-void MustBeEmpty(C&, const Property& p) {
-  if (!ValueOf<std::string_view>(p).empty()) {
-    throw UnsupportedOperationException("property " + String(p.name) + " must be empty");
-  }
-}
-template <class C>
-void MustBeFalse(C&, const Property& p) {
-  if (ValueOf<bool>(p)) throw UnsupportedOperationException(String(p.name) + " true");
-}
-
-Qt::Alignment HorizontalAlignment(Integer code) {
-  switch (code) {
-    case 0:
-    case 1:
-      return Qt::AlignLeft;
-    case 2:
-      return Qt::AlignHCenter;
-    case 3:
-      return Qt::AlignRight;
-    default:
-      throw UnsupportedOperationException("text alignment " + std::to_string(code));
-  }
-}
-
-void SetPaletteColor(QWidget* widget, QPalette::ColorRole role, const Color& color) {
-  QPalette palette = widget->palette();
-  palette.setColor(role, detail::ToQColor(color));
-  widget->setPalette(palette);
-}
-
-// Font properties shared by every control with text.
-bool ApplyFontProperty(QWidget* widget, const Property& p) {
-  QFont font = widget->font();
-  if (p.name == "FontName") {
-    const QFont named = detail::FontNamed(ValueOf<std::string_view>(p), 0);
-    font.setFamilies(named.families());
-    font.setStyleHint(named.styleHint());
-  } else if (p.name == "FontSize") {
-    // Sizes are in the unit of the window coordinates (device-independent
-    // pixels), so that text fits the declared layout on any screen; 0 keeps
-    // the platform's size.
-    const float size = ValueOf<float>(p);
-    if (size > 0) font.setPixelSize(static_cast<int>(std::lround(size)));
-  } else if (p.name == "FontUnit") {
-    if (ValueOf<Integer>(p) != 0) throw UnsupportedOperationException("font unit");
-  } else if (p.name == "Bold") {
-    font.setBold(ValueOf<bool>(p));
-  } else if (p.name == "Italic") {
-    font.setItalic(ValueOf<bool>(p));
-  } else if (p.name == "Underline") {
-    font.setUnderline(ValueOf<bool>(p));
-  } else {
-    return false;
-  }
-  widget->setFont(font);
-  return true;
-}
-
-}  // namespace
+using namespace detail;
 
 // --- Control ---
 
@@ -117,7 +31,7 @@ void Control::SetProperties(Declaration declaration) {
 
 bool Control::ApplyProperty(const Property& p) {
   static constexpr Setter<Control> kSetters[] = {
-      {"Name", &NoEffect<Control>},  // the name it was registered under counts
+      {"Name", &NoEffect<Control>},   // the name it was registered under counts
       {"Index", &NoEffect<Control>},  // control arrays are not used
   };
   return ApplyFrom(kSetters, *this, p);
@@ -168,15 +82,38 @@ Integer RectControl::Height() const { return widget_->height(); }
 
 bool RectControl::ApplyProperty(const Property& p) {
   static constexpr Setter<RectControl> kSetters[] = {
-      {"Left", [](RectControl& c, const Property& p) { c.widget_->move(static_cast<int>(ValueOf<Integer>(p)), c.widget_->y()); }},
-      {"Top", [](RectControl& c, const Property& p) { c.widget_->move(c.widget_->x(), static_cast<int>(ValueOf<Integer>(p))); }},
-      {"Width", [](RectControl& c, const Property& p) { c.widget_->resize(static_cast<int>(std::clamp<Integer>(ValueOf<Integer>(p), 0, 32000)), c.widget_->height()); }},
-      {"Height", [](RectControl& c, const Property& p) { c.widget_->resize(c.widget_->width(), static_cast<int>(std::clamp<Integer>(ValueOf<Integer>(p), 0, 32000))); }},
-      {"Visible", [](RectControl& c, const Property& p) { c.widget_->setVisible(ValueOf<bool>(p)); }},
-      {"Enabled", [](RectControl& c, const Property& p) { c.widget_->setEnabled(ValueOf<bool>(p)); }},
-      {"TabStop", [](RectControl& c, const Property& p) { c.tabStop_ = ValueOf<bool>(p); c.UpdateFocusPolicy(); }},
+      {"Left",
+       [](RectControl& c, const Property& p) {
+         c.widget_->move(static_cast<int>(ValueOf<Integer>(p)), c.widget_->y());
+       }},
+      {"Top",
+       [](RectControl& c, const Property& p) {
+         c.widget_->move(c.widget_->x(), static_cast<int>(ValueOf<Integer>(p)));
+       }},
+      {"Width",
+       [](RectControl& c, const Property& p) {
+         c.widget_->resize(static_cast<int>(std::clamp<Integer>(ValueOf<Integer>(p), 0, 32000)),
+                           c.widget_->height());
+       }},
+      {"Height",
+       [](RectControl& c, const Property& p) {
+         c.widget_->resize(c.widget_->width(),
+                           static_cast<int>(std::clamp<Integer>(ValueOf<Integer>(p), 0, 32000)));
+       }},
+      {"Visible",
+       [](RectControl& c, const Property& p) { c.widget_->setVisible(ValueOf<bool>(p)); }},
+      {"Enabled",
+       [](RectControl& c, const Property& p) { c.widget_->setEnabled(ValueOf<bool>(p)); }},
+      {"TabStop",
+       [](RectControl& c, const Property& p) {
+         c.tabStop_ = ValueOf<bool>(p);
+         c.UpdateFocusPolicy();
+       }},
       {"TabIndex", [](RectControl& c, const Property& p) { c.tabIndex_ = ValueOf<Integer>(p); }},
-      {"Tooltip", [](RectControl& c, const Property& p) { c.widget_->setToolTip(detail::ToQt(ValueOf<std::string_view>(p))); }},
+      {"Tooltip",
+       [](RectControl& c, const Property& p) {
+         c.widget_->setToolTip(detail::ToQt(ValueOf<std::string_view>(p)));
+       }},
       // Controls keep their place and size when their window is resized:
       // anchoring to the left and top is what that means; anchoring to the
       // right or bottom edge is not supported.
@@ -215,23 +152,30 @@ void Label::SetText(std::string_view text) {
 bool Label::ApplyProperty(const Property& p) {
   static constexpr Setter<Label> kSetters[] = {
       {"Value", [](Label& c, const Property& p) { c.SetText(ValueOf<std::string_view>(p)); }},
-      {"TextAlignment", [](Label& c, const Property& p) {
+      {"TextAlignment",
+       [](Label& c, const Property& p) {
          auto* label = static_cast<QLabel*>(c.Widget());
          label->setAlignment(HorizontalAlignment(ValueOf<Integer>(p)) |
                              (label->alignment() & Qt::AlignVertical_Mask));
        }},
-      {"TextColor", [](Label& c, const Property& p) { SetPaletteColor(c.Widget(), QPalette::WindowText, ValueOf<Color>(p)); }},
+      {"TextColor",
+       [](Label& c, const Property& p) {
+         SetPaletteColor(c.Widget(), QPalette::WindowText, ValueOf<Color>(p));
+       }},
       // Several lines wrap at the label's width and start at its top; one line
       // is centred vertically.
-      {"Multiline", [](Label& c, const Property& p) {
+      {"Multiline",
+       [](Label& c, const Property& p) {
          auto* label = static_cast<QLabel*>(c.Widget());
          label->setWordWrap(ValueOf<bool>(p));
          label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) |
                              (ValueOf<bool>(p) ? Qt::AlignTop : Qt::AlignVCenter));
        }},
-      {"Selectable", [](Label& c, const Property& p) {
-         static_cast<QLabel*>(c.Widget())->setTextInteractionFlags(
-             ValueOf<bool>(p) ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+      {"Selectable",
+       [](Label& c, const Property& p) {
+         static_cast<QLabel*>(c.Widget())
+             ->setTextInteractionFlags(ValueOf<bool>(p) ? Qt::TextSelectableByMouse
+                                                        : Qt::NoTextInteraction);
        }},
   };
   return ApplyFrom(kSetters, *this, p) || RectControl::ApplyProperty(p);
@@ -244,9 +188,7 @@ void TextField::Bind(Window& owner, QWidget* clientArea) {
   SetWidget(new detail::LineEdit(*this, clientArea));
 }
 
-String TextField::Text() const {
-  return detail::FromQt(static_cast<QLineEdit*>(Widget())->text());
-}
+String TextField::Text() const { return detail::FromQt(static_cast<QLineEdit*>(Widget())->text()); }
 
 void TextField::SetText(std::string_view text) {
   auto* edit = static_cast<QLineEdit*>(Widget());
@@ -261,21 +203,42 @@ void TextField::SetText(std::string_view text) {
 bool TextField::ApplyProperty(const Property& p) {
   static constexpr Setter<TextField> kSetters[] = {
       {"Value", [](TextField& c, const Property& p) { c.SetText(ValueOf<std::string_view>(p)); }},
-      {"MaximumCharactersAllowed", [](TextField& c, const Property& p) {
+      {"MaximumCharactersAllowed",
+       [](TextField& c, const Property& p) {
          c.maximum_ = std::clamp<Integer>(ValueOf<Integer>(p), 0, 32767);
          c.SetText(c.Text());
        }},
-      {"TextAlignment", [](TextField& c, const Property& p) {
-         static_cast<QLineEdit*>(c.Widget())->setAlignment(HorizontalAlignment(ValueOf<Integer>(p)) | Qt::AlignVCenter);
+      {"TextAlignment",
+       [](TextField& c, const Property& p) {
+         static_cast<QLineEdit*>(c.Widget())
+             ->setAlignment(HorizontalAlignment(ValueOf<Integer>(p)) | Qt::AlignVCenter);
        }},
-      {"TextColor", [](TextField& c, const Property& p) { SetPaletteColor(c.Widget(), QPalette::Text, ValueOf<Color>(p)); }},
-      {"BackgroundColor", [](TextField& c, const Property& p) { SetPaletteColor(c.Widget(), QPalette::Base, ValueOf<Color>(p)); }},
-      {"HasBorder", [](TextField& c, const Property& p) { static_cast<QLineEdit*>(c.Widget())->setFrame(ValueOf<bool>(p)); }},
-      {"Password", [](TextField& c, const Property& p) {
-         static_cast<QLineEdit*>(c.Widget())->setEchoMode(ValueOf<bool>(p) ? QLineEdit::Password : QLineEdit::Normal);
+      {"TextColor",
+       [](TextField& c, const Property& p) {
+         SetPaletteColor(c.Widget(), QPalette::Text, ValueOf<Color>(p));
        }},
-      {"ReadOnly", [](TextField& c, const Property& p) { static_cast<QLineEdit*>(c.Widget())->setReadOnly(ValueOf<bool>(p)); }},
-      {"Hint", [](TextField& c, const Property& p) { static_cast<QLineEdit*>(c.Widget())->setPlaceholderText(detail::ToQt(ValueOf<std::string_view>(p))); }},
+      {"BackgroundColor",
+       [](TextField& c, const Property& p) {
+         SetPaletteColor(c.Widget(), QPalette::Base, ValueOf<Color>(p));
+       }},
+      {"HasBorder",
+       [](TextField& c, const Property& p) {
+         static_cast<QLineEdit*>(c.Widget())->setFrame(ValueOf<bool>(p));
+       }},
+      {"Password",
+       [](TextField& c, const Property& p) {
+         static_cast<QLineEdit*>(c.Widget())
+             ->setEchoMode(ValueOf<bool>(p) ? QLineEdit::Password : QLineEdit::Normal);
+       }},
+      {"ReadOnly",
+       [](TextField& c, const Property& p) {
+         static_cast<QLineEdit*>(c.Widget())->setReadOnly(ValueOf<bool>(p));
+       }},
+      {"Hint",
+       [](TextField& c, const Property& p) {
+         static_cast<QLineEdit*>(c.Widget())
+             ->setPlaceholderText(detail::ToQt(ValueOf<std::string_view>(p)));
+       }},
       {"Format", &MustBeEmpty<TextField>},
       {"ValidationMask", &MustBeEmpty<TextField>},
       {"AllowTabs", &NoEffect<TextField>},  // a one-line field never holds a tab
@@ -299,12 +262,16 @@ String PushButton::Caption() const {
 
 bool PushButton::ApplyProperty(const Property& p) {
   static constexpr Setter<PushButton> kSetters[] = {
-      {"Caption", [](PushButton& c, const Property& p) { static_cast<QPushButton*>(c.Widget())->setText(detail::ToQt(ValueOf<std::string_view>(p))); }},
+      {"Caption",
+       [](PushButton& c, const Property& p) {
+         static_cast<QPushButton*>(c.Widget())->setText(detail::ToQt(ValueOf<std::string_view>(p)));
+       }},
       // No button of a window is drawn as its default: Return does not press
       // a button outside dialogs.
       {"Default", &NoEffect<PushButton>},
       {"Cancel", &NoEffect<PushButton>},
-      {"MacButtonStyle", [](PushButton&, const Property& p) {
+      {"MacButtonStyle",
+       [](PushButton&, const Property& p) {
          if (ValueOf<Integer>(p) != 0) throw UnsupportedOperationException("button style");
        }},
   };
@@ -325,143 +292,19 @@ void Canvas::SetBackdrop(std::shared_ptr<Picture> picture) {
 
 bool Canvas::ApplyProperty(const Property& p) {
   static constexpr Setter<Canvas> kSetters[] = {
-      {"AllowFocus", [](Canvas& c, const Property& p) { c.allowFocus_ = ValueOf<bool>(p); c.UpdateFocusPolicy(); }},
+      {"AllowFocus",
+       [](Canvas& c, const Property& p) {
+         c.allowFocus_ = ValueOf<bool>(p);
+         c.UpdateFocusPolicy();
+       }},
       {"AllowTabs", &NoEffect<Canvas>},
       {"DoubleBuffer", &NoEffect<Canvas>},  // Qt buffers every widget
   };
   return ApplyFrom(kSetters, *this, p) || RectControl::ApplyProperty(p);
 }
 
-// --- TextArea and its styled text ---
-
-namespace {
-QTextEdit* EditOf(const TextArea& area) { return static_cast<QTextEdit*>(area.Widget()); }
-QString ToQtText(std::string_view text) { return detail::ToQt(text).replace(QChar('\r'), QChar('\n')); }
-}  // namespace
-
-void TextArea::Bind(Window& owner, QWidget* clientArea) {
-  Control::Bind(owner, clientArea);
-  auto* edit = new QTextEdit(clientArea);
-  edit->setLineWrapMode(QTextEdit::WidgetWidth);
-  edit->setAcceptRichText(false);
-  SetWidget(edit);
-}
-
-String TextArea::Text() const {
-  // Each paragraph break counts one character, shown as a carriage return.
-  return detail::FromQt(EditOf(*this)->toPlainText().replace(QChar('\n'), QChar('\r')));
-}
-
-void TextArea::SetText(std::string_view text) {
-  QTextEdit* edit = EditOf(*this);
-  edit->setPlainText(ToQtText(text));
-  // Tab stops every four characters of the area's font.
-  edit->setTabStopDistance(4 * QFontMetricsF(edit->font()).horizontalAdvance(QChar(' ')));
-}
-
-bool TextArea::ApplyProperty(const Property& p) {
-  static constexpr Setter<TextArea> kSetters[] = {
-      {"Value", [](TextArea& c, const Property& p) { c.SetText(ValueOf<std::string_view>(p)); }},
-      {"TextColor", [](TextArea& c, const Property& p) { SetPaletteColor(c.Widget(), QPalette::Text, ValueOf<Color>(p)); }},
-      {"BackgroundColor", [](TextArea& c, const Property& p) { SetPaletteColor(c.Widget(), QPalette::Base, ValueOf<Color>(p)); }},
-      {"HasBorder", [](TextArea& c, const Property& p) { EditOf(c)->setFrameShape(ValueOf<bool>(p) ? QFrame::StyledPanel : QFrame::NoFrame); }},
-      {"HasHorizontalScrollbar", [](TextArea& c, const Property& p) {
-         // Without a horizontal scroll bar long lines wrap at the area's width.
-         const bool bar = ValueOf<bool>(p);
-         EditOf(c)->setHorizontalScrollBarPolicy(bar ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-         EditOf(c)->setLineWrapMode(bar ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
-       }},
-      {"HasVerticalScrollbar", [](TextArea& c, const Property& p) {
-         EditOf(c)->setVerticalScrollBarPolicy(ValueOf<bool>(p) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-       }},
-      {"AllowTabs", [](TextArea& c, const Property& p) { EditOf(c)->setTabChangesFocus(!ValueOf<bool>(p)); }},
-      {"ReadOnly", [](TextArea& c, const Property& p) { EditOf(c)->setReadOnly(ValueOf<bool>(p)); }},
-      {"TextAlignment", [](TextArea& c, const Property& p) {
-         if (ValueOf<Integer>(p) != 0) EditOf(c)->setAlignment(HorizontalAlignment(ValueOf<Integer>(p)));
-       }},
-      {"MaximumCharactersAllowed", [](TextArea&, const Property& p) {
-         if (ValueOf<Integer>(p) != 0) throw UnsupportedOperationException("text area limit");
-       }},
-      {"LineHeight", [](TextArea&, const Property& p) {
-         if (ValueOf<Double>(p) != 0.0) throw UnsupportedOperationException("line height");
-       }},
-      {"LineSpacing", [](TextArea&, const Property& p) {
-         if (ValueOf<Double>(p) != 1.0) throw UnsupportedOperationException("line spacing");
-       }},
-      {"Multiline", &NoEffect<TextArea>},  // a text area always has lines
-      {"AllowStyledText", &NoEffect<TextArea>},  // styles always; pastes come as plain text
-      {"HideSelection", &NoEffect<TextArea>},
-      {"AllowSpellChecking", &NoEffect<TextArea>},
-      {"Format", &MustBeEmpty<TextArea>},
-      {"ValidationMask", &MustBeEmpty<TextArea>},
-  };
-  const bool known = ApplyFrom(kSetters, *this, p) || RectControl::ApplyProperty(p);
-  if (known && p.name.starts_with("Font")) SetText(Text());  // the tab stops follow the font
-  return known;
-}
-
-String StyledText::Text() const { return area_.Text(); }
-
-void StyledText::Bold(Integer start, Integer length, bool value) {
-  QTextDocument* document = EditOf(area_)->document();
-  const Integer size = document->characterCount() - 1;  // without the closing paragraph mark
-  const Integer from = std::clamp<Integer>(start, 0, size);
-  const Integer to = std::clamp<Integer>(length > 0 ? from + std::min(length, size) : from, from, size);
-  QTextCursor cursor(document);
-  cursor.setPosition(static_cast<int>(from));
-  cursor.setPosition(static_cast<int>(to), QTextCursor::KeepAnchor);
-  QTextCharFormat format;
-  format.setFontWeight(value ? QFont::Bold : QFont::Normal);
-  cursor.mergeCharFormat(format);
-}
-
-bool StyledText::Bold(Integer position) const {
-  QTextCursor cursor(EditOf(area_)->document());
-  cursor.setPosition(static_cast<int>(position));
-  cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
-  return cursor.charFormat().fontWeight() >= QFont::Bold;
-}
-
-// --- Timer ---
-
-Timer::Timer() = default;
-Timer::~Timer() = default;
-
-bool Timer::Armed() const { return timer_ != nullptr && timer_->isActive(); }
-
-void Timer::Arm() {
-  if (timer_ == nullptr) {
-    timer_ = std::make_unique<QTimer>();
-    QObject::connect(timer_.get(), &QTimer::timeout, [this] { Fire(); });
-  }
-  timer_->stop();
-  if (runMode_ == 0) return;
-  timer_->setSingleShot(runMode_ == 1);
-  timer_->start(static_cast<int>(std::clamp<Integer>(period_, 0, 24 * 3600 * 1000)));
-}
-
-void Timer::Fire() {
-  if (runMode_ == 1) timer_->stop();
-  Guarded([this] { return Raise("Action", {.sender = this}); });
-}
-
-bool Timer::ApplyProperty(const Property& p) {
-  static constexpr Setter<Timer> kSetters[] = {
-      {"Period", [](Timer& c, const Property& p) { c.period_ = ValueOf<Integer>(p); if (c.Armed()) c.Arm(); }},
-      {"RunMode", [](Timer& c, const Property& p) {
-         c.runMode_ = ValueOf<Integer>(p);
-         if (c.runMode_ < 0 || c.runMode_ > 2) throw UnsupportedOperationException("timer mode");
-         c.Arm();
-       }},
-  };
-  return ApplyFrom(kSetters, *this, p) || Control::ApplyProperty(p);
-}
-
-}  // namespace rt
-
 // --- Class records ---
 
-namespace rt {
 namespace {
 template <class T>
 std::unique_ptr<Object> Create() {
@@ -486,13 +329,4 @@ const ClassRecord& Canvas::Class() { return RegisterClass(kCanvas); }
 const ClassRecord& TextArea::Class() { return RegisterClass(kTextArea); }
 const ClassRecord& Timer::Class() { return RegisterClass(kTimer); }
 
-struct TimerAccess {
-  static void Fire(Timer& timer) {
-    if (timer.Armed()) timer.Fire();
-  }
-};
-
-namespace testing {
-void FireTimer(Timer& timer) { TimerAccess::Fire(timer); }
-}  // namespace testing
 }  // namespace rt

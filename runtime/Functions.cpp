@@ -111,8 +111,8 @@ String Format(Double value, std::string_view pattern) {
 
   // The shortest decimal digits that identify the value, and where its point is.
   char buffer[40];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                    std::chars_format::scientific);
   const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
   const std::size_t e = scientific.find('e');
   std::string digits;

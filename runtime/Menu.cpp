@@ -28,9 +28,12 @@ std::unique_ptr<Object> Create() {
 }
 
 constexpr MethodEntry kMenuItemMethods[] = {
-    {"Constructor", "(  )"},         {"AddMenu", "( MenuItem )"},
-    {"Child", "( String ) as MenuItem"}, {"Count", "(  ) as Integer"},
-    {"Item", "( Integer ) as MenuItem"}, {"Lookup", "( String ) as MenuItem"},
+    {"Constructor", "(  )"},
+    {"AddMenu", "( MenuItem )"},
+    {"Child", "( String ) as MenuItem"},
+    {"Count", "(  ) as Integer"},
+    {"Item", "( Integer ) as MenuItem"},
+    {"Lookup", "( String ) as MenuItem"},
 };
 constexpr ClassRecord kMenuItem{"MenuItem", nullptr, kMenuItemMethods, {}, &Create<MenuItem>};
 constexpr ClassRecord kQuitMenuItem{"QuitMenuItem", &kMenuItem, {}, {}, &Create<QuitMenuItem>};
@@ -55,25 +58,37 @@ bool CanEdit(Edit command) {
   const bool clipboard = !QApplication::clipboard()->text().isEmpty();
   if (auto* line = qobject_cast<QLineEdit*>(focus)) {
     switch (command) {
-      case Edit::Undo: return line->isUndoAvailable();
+      case Edit::Undo:
+        return line->isUndoAvailable();
       case Edit::Cut:
-      case Edit::Clear: return line->hasSelectedText() && !line->isReadOnly();
-      case Edit::Copy: return line->hasSelectedText();
-      case Edit::Paste: return clipboard && !line->isReadOnly();
-      case Edit::SelectAll: return !line->text().isEmpty();
-      case Edit::None: return false;
+      case Edit::Clear:
+        return line->hasSelectedText() && !line->isReadOnly();
+      case Edit::Copy:
+        return line->hasSelectedText();
+      case Edit::Paste:
+        return clipboard && !line->isReadOnly();
+      case Edit::SelectAll:
+        return !line->text().isEmpty();
+      case Edit::None:
+        return false;
     }
   }
   if (auto* area = qobject_cast<QTextEdit*>(focus)) {
     const bool selection = area->textCursor().hasSelection();
     switch (command) {
-      case Edit::Undo: return area->document()->isUndoAvailable();
+      case Edit::Undo:
+        return area->document()->isUndoAvailable();
       case Edit::Cut:
-      case Edit::Clear: return selection && !area->isReadOnly();
-      case Edit::Copy: return selection;
-      case Edit::Paste: return clipboard && !area->isReadOnly();
-      case Edit::SelectAll: return !area->document()->isEmpty();
-      case Edit::None: return false;
+      case Edit::Clear:
+        return selection && !area->isReadOnly();
+      case Edit::Copy:
+        return selection;
+      case Edit::Paste:
+        return clipboard && !area->isReadOnly();
+      case Edit::SelectAll:
+        return !area->document()->isEmpty();
+      case Edit::None:
+        return false;
     }
   }
   return false;
@@ -83,23 +98,49 @@ void DoEdit(Edit command) {
   QWidget* focus = QApplication::focusWidget();
   if (auto* line = qobject_cast<QLineEdit*>(focus)) {
     switch (command) {
-      case Edit::Undo: line->undo(); break;
-      case Edit::Cut: line->cut(); break;
-      case Edit::Copy: line->copy(); break;
-      case Edit::Paste: line->paste(); break;
-      case Edit::Clear: if (line->hasSelectedText()) line->del(); break;
-      case Edit::SelectAll: line->selectAll(); break;
-      case Edit::None: break;
+      case Edit::Undo:
+        line->undo();
+        break;
+      case Edit::Cut:
+        line->cut();
+        break;
+      case Edit::Copy:
+        line->copy();
+        break;
+      case Edit::Paste:
+        line->paste();
+        break;
+      case Edit::Clear:
+        if (line->hasSelectedText()) line->del();
+        break;
+      case Edit::SelectAll:
+        line->selectAll();
+        break;
+      case Edit::None:
+        break;
     }
   } else if (auto* area = qobject_cast<QTextEdit*>(focus)) {
     switch (command) {
-      case Edit::Undo: area->undo(); break;
-      case Edit::Cut: area->cut(); break;
-      case Edit::Copy: area->copy(); break;
-      case Edit::Paste: area->paste(); break;
-      case Edit::Clear: area->textCursor().removeSelectedText(); break;
-      case Edit::SelectAll: area->selectAll(); break;
-      case Edit::None: break;
+      case Edit::Undo:
+        area->undo();
+        break;
+      case Edit::Cut:
+        area->cut();
+        break;
+      case Edit::Copy:
+        area->copy();
+        break;
+      case Edit::Paste:
+        area->paste();
+        break;
+      case Edit::Clear:
+        area->textCursor().removeSelectedText();
+        break;
+      case Edit::SelectAll:
+        area->selectAll();
+        break;
+      case Edit::None:
+        break;
     }
   }
 }

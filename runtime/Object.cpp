@@ -42,8 +42,8 @@ std::unique_ptr<Object> New(const ClassRecord& record) {
   return object;
 }
 
-bool RuntimeIsEventHandled(const Object& object, std::string_view className,
-                           std::string_view event, bool userClasses) {
+bool RuntimeIsEventHandled(const Object& object, std::string_view className, std::string_view event,
+                           bool userClasses) {
   const ClassRecord* record = userClasses ? LookupClass(className) : object.Record();
   return record != nullptr && record->FindEvent({}, event) != nullptr;
 }

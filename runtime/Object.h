@@ -85,11 +85,11 @@ std::unique_ptr<Object> New(const ClassRecord& record);
 // not a T, NilObjectException when there is no object.
 template <class T>
 T& Cast(Object* object) {
-  if (object == nullptr) throw NilObjectException(std::string("nil object where ") +
-                                                  typeid(T).name() + " was expected");
+  if (object == nullptr)
+    throw NilObjectException(std::string("nil object where ") + typeid(T).name() + " was expected");
   auto* result = dynamic_cast<T*>(object);
-  if (result == nullptr) throw IllegalCastException(std::string("object is not a ") +
-                                                     typeid(T).name());
+  if (result == nullptr)
+    throw IllegalCastException(std::string("object is not a ") + typeid(T).name());
   return *result;
 }
 template <class T>
@@ -142,14 +142,14 @@ bool Invoke(Object& self, const EventArgs& args) {
 
 // One row of an event table: `source` raises `event`, which runs Method.
 template <auto Method>
-constexpr EventEntry On(std::string_view source, std::string_view event,
-                        std::string_view signature, std::string_view method) {
+constexpr EventEntry On(std::string_view source, std::string_view event, std::string_view signature,
+                        std::string_view method) {
   return {source, event, signature, method, &detail::Invoke<Method>};
 }
 
 // Whether a program class handles an event of its window (the query behind
 // every class's IsEventImplemented).
-bool RuntimeIsEventHandled(const Object& object, std::string_view className,
-                           std::string_view event, bool userClasses);
+bool RuntimeIsEventHandled(const Object& object, std::string_view className, std::string_view event,
+                           bool userClasses);
 
 }  // namespace rt

@@ -72,7 +72,9 @@ struct FrameSize {
   QSize requested;  // the window's outer size, menu bar included
   QSize client;     // what the client area gets
 };
-void PrintTo(const FrameSize& c, std::ostream* os) { *os << c.requested.width() << 'x' << c.requested.height(); }
+void PrintTo(const FrameSize& c, std::ostream* os) {
+  *os << c.requested.width() << 'x' << c.requested.height();
+}
 
 class HelpResized : public WindowTest, public ::testing::WithParamInterface<FrameSize> {};
 
