@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "runtime/Application.h"
 #include "runtime/Picture.h"
@@ -27,6 +28,7 @@ void Control::SetProperties(Declaration declaration) {
                                           String(Record() ? Record()->name : "a control"));
     }
   }
+  Settle();
 }
 
 bool Control::ApplyProperty(const Property& p) {
@@ -147,9 +149,25 @@ void Label::Bind(Window& owner, QWidget* clientArea) {
 String Label::Text() const { return detail::FromQt(static_cast<QLabel*>(Widget())->text()); }
 void Label::SetText(std::string_view text) {
   static_cast<QLabel*>(Widget())->setText(detail::ToQt(text));
+  FitText();
+}
+
+void Label::FitText() {
+  auto* label = static_cast<QLabel*>(Widget());
+  if (label->wordWrap() || fontSize_ <= 0) return;
+  QFont font = label->font();
+  int size = fontSize_;
+  font.setPixelSize(size);
+  const int smallest = std::max(1, fontSize_ * 3 / 4);
+  while (size > smallest &&
+         QFontMetrics(font).horizontalAdvance(label->text()) > label->contentsRect().width()) {
+    font.setPixelSize(--size);
+  }
+  label->setFont(font);
 }
 
 bool Label::ApplyProperty(const Property& p) {
+  if (p.name == "FontSize") fontSize_ = static_cast<int>(std::lround(ValueOf<float>(p)));
   static constexpr Setter<Label> kSetters[] = {
       {"Value", [](Label& c, const Property& p) { c.SetText(ValueOf<std::string_view>(p)); }},
       {"TextAlignment",

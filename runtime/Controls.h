@@ -48,6 +48,8 @@ class Control : public Object {
   virtual void Bind(Window& owner, QWidget* clientArea);
   // Applies one property; returns false when the class does not know it.
   virtual bool ApplyProperty(const Property& property);
+  // Runs once a whole declaration is applied.
+  virtual void Settle() {}
 
  private:
   struct Handler {
@@ -92,6 +94,9 @@ class RectControl : public Control {
   bool tabStop_ = false;
 };
 
+// A label on one line never cuts its text: where the platform's font sets it
+// wider than the label, the font shrinks (down to three quarters of its size)
+// until it fits.
 class Label : public RectControl {
  public:
   static const ClassRecord& Class();
@@ -101,6 +106,11 @@ class Label : public RectControl {
  protected:
   void Bind(Window& owner, QWidget* clientArea) override;
   bool ApplyProperty(const Property& property) override;
+  void Settle() override { FitText(); }
+
+ private:
+  void FitText();
+  int fontSize_ = 0;  // as declared, in pixels; 0 for the platform's size
 };
 
 class TextField : public RectControl {

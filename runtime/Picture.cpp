@@ -39,6 +39,9 @@ std::shared_ptr<Picture> Picture::OpenFromApp(std::string_view name) {
     if (Decode(*image, doubled)) image->setDevicePixelRatio(2.0);
   }
   if (image->isNull() && !Decode(*image, path)) return nullptr;
+  // Drawn in the screen's own format, so that painting only copies or blends.
+  image->convertTo(image->hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                            : QImage::Format_RGB32);
   return std::make_shared<Picture>(std::move(image));
 }
 

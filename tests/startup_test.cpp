@@ -2,6 +2,7 @@
 // calculator window as a window.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTest>
 #include <functional>
@@ -292,6 +293,18 @@ TEST_F(WindowTest, CalculatorHasItsSixteenControls) {
     EXPECT_EQ(control.Record(), &expected.type());
     EXPECT_EQ(rt::Cast<rt::RectControl>(w.ControlByName(expected.name)).Visible(),
               expected.visibleAtFirst);
+  }
+}
+
+TEST_F(WindowTest, CalculatorLabelsShowTheirWholeText) {
+  class ControlWnd& w = ControlWnd();
+  for (rt::Label* label :
+       {&w.bicText(), &w.entropyText(), &w.nyText(), &w.VorpexText(), &w.clasTxt(), &w.Label1()}) {
+    SCOPED_TRACE(label->Name());
+    const auto* widget = static_cast<QLabel*>(label->Widget());
+    EXPECT_LE(QFontMetrics(widget->font()).horizontalAdvance(widget->text()),
+              widget->contentsRect().width());
+    EXPECT_GE(widget->font().pixelSize(), 9);  // shrunk at most to three quarters of 12
   }
 }
 
