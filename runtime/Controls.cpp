@@ -149,19 +149,25 @@ void Label::Bind(Window& owner, QWidget* clientArea) {
 String Label::Text() const { return detail::FromQt(static_cast<QLabel*>(Widget())->text()); }
 void Label::SetText(std::string_view text) {
   static_cast<QLabel*>(Widget())->setText(detail::ToQt(text));
-  FitText();
+  if (settled_) FitText();
 }
 
 void Label::FitText() {
   auto* label = static_cast<QLabel*>(Widget());
   if (label->wordWrap() || fontSize_ <= 0) return;
   QFont font = label->font();
-  int size = fontSize_;
-  font.setPixelSize(size);
-  const int smallest = std::max(1, fontSize_ * 3 / 4);
-  while (size > smallest &&
-         QFontMetrics(font).horizontalAdvance(label->text()) > label->contentsRect().width()) {
-    font.setPixelSize(--size);
+  font.setPixelSize(fontSize_);
+  const int room = label->contentsRect().width();
+  const int width = QFontMetrics(font).horizontalAdvance(label->text());
+  if (width > room) {
+    // Text width grows about in step with the font size: start from the
+    // proportional size and step down while it is still too wide.
+    const int smallest = std::max(1, fontSize_ * 3 / 4);
+    int size = std::max(smallest, fontSize_ * room / width);
+    font.setPixelSize(size);
+    while (size > smallest && QFontMetrics(font).horizontalAdvance(label->text()) > room) {
+      font.setPixelSize(--size);
+    }
   }
   label->setFont(font);
 }

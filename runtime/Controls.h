@@ -106,11 +106,15 @@ class Label : public RectControl {
  protected:
   void Bind(Window& owner, QWidget* clientArea) override;
   bool ApplyProperty(const Property& property) override;
-  void Settle() override { FitText(); }
+  void Settle() override {
+    settled_ = true;
+    FitText();
+  }
 
  private:
   void FitText();
-  int fontSize_ = 0;  // as declared, in pixels; 0 for the platform's size
+  int fontSize_ = 0;      // as declared, in pixels; 0 for the platform's size
+  bool settled_ = false;  // its declaration is applied
 };
 
 class TextField : public RectControl {
