@@ -11,6 +11,7 @@
 
 #include "runtime/Application.h"
 #include "runtime/Bridge_p.h"
+#include "runtime/Setters_p.h"
 
 namespace rt {
 
@@ -157,62 +158,61 @@ void Window::SetMenuBar(MenuBar* menuBar) {
 }
 
 void Window::SetProperties(Declaration declaration) {
-  Impl& d = *impl_;
+  using detail::MustBeFalse;
+  using detail::NoEffect;
+  using D = Impl;
+  static constexpr detail::Setter<D> kSetters[] = {
+      {"Width", [](D& d, const Property& p) { d.width = ValueOf<Integer>(p); }},
+      {"Height", [](D& d, const Property& p) { d.height = ValueOf<Integer>(p); }},
+      {"MinimumWidth", [](D& d, const Property& p) { d.minWidth = ValueOf<Integer>(p); }},
+      {"MinimumHeight", [](D& d, const Property& p) { d.minHeight = ValueOf<Integer>(p); }},
+      {"MaximumWidth", [](D& d, const Property& p) { d.maxWidth = ValueOf<Integer>(p); }},
+      {"MaximumHeight", [](D& d, const Property& p) { d.maxHeight = ValueOf<Integer>(p); }},
+      {"Type",
+       [](D& d, const Property& p) {
+         d.type = ValueOf<Integer>(p);
+         if (d.type != 0 && d.type != 2) throw UnsupportedOperationException("window type");
+       }},
+      {"Title",
+       [](D& d, const Property& p) {
+         d.frame->setWindowTitle(detail::ToQt(ValueOf<std::string_view>(p)));
+       }},
+      {"HasCloseButton", [](D& d, const Property& p) { d.closeButton = ValueOf<bool>(p); }},
+      {"HasMaximizeButton", [](D& d, const Property& p) { d.maximizeButton = ValueOf<bool>(p); }},
+      {"HasMinimizeButton", [](D& d, const Property& p) { d.minimizeButton = ValueOf<bool>(p); }},
+      {"HasFullScreenButton", &MustBeFalse<D>},  // no full-screen windows here
+      {"FullScreen", &MustBeFalse<D>},
+      {"Resizeable", [](D& d, const Property& p) { d.resizeable = ValueOf<bool>(p); }},
+      {"Composite", &NoEffect<D>},
+      {"MacProcID", &NoEffect<D>},
+      {"LiveResize", &NoEffect<D>},
+      {"DefaultLocation",
+       [](D& d, const Property& p) {
+         d.location = ValueOf<Integer>(p);
+         if (d.location != 0 && d.location != 3) {
+           throw UnsupportedOperationException("window location");
+         }
+       }},
+      {"Visible", [](D& d, const Property& p) { d.declaredVisible = ValueOf<bool>(p); }},
+      {"HasBackgroundColor",
+       [](D& d, const Property& p) { d.client->setAutoFillBackground(ValueOf<bool>(p)); }},
+      {"BackgroundColor",
+       [](D& d, const Property& p) {
+         detail::SetPaletteColor(d.client, QPalette::Window, ValueOf<Color>(p));
+       }},
+      {"MenuBarVisible",
+       [](D& d, const Property& p) {
+         d.menuBarVisible = ValueOf<bool>(p);
+         if (d.menuBar != nullptr) d.menuBar->setVisible(d.menuBarVisible);
+       }},
+  };
   for (const Property& p : declaration) {
-    const std::string_view name = p.name;
-    const auto flag = [&] { return ValueOf<bool>(p); };
-    const auto integer = [&] { return ValueOf<Integer>(p); };
-    if (name == "Width") {
-      d.width = integer();
-    } else if (name == "Height") {
-      d.height = integer();
-    } else if (name == "MinimumWidth") {
-      d.minWidth = integer();
-    } else if (name == "MinimumHeight") {
-      d.minHeight = integer();
-    } else if (name == "MaximumWidth") {
-      d.maxWidth = integer();
-    } else if (name == "MaximumHeight") {
-      d.maxHeight = integer();
-    } else if (name == "Type") {
-      d.type = integer();
-      if (d.type != 0 && d.type != 2) throw UnsupportedOperationException("window type");
-    } else if (name == "Title") {
-      d.frame->setWindowTitle(detail::ToQt(ValueOf<std::string_view>(p)));
-    } else if (name == "HasCloseButton") {
-      d.closeButton = flag();
-    } else if (name == "HasMaximizeButton") {
-      d.maximizeButton = flag();
-    } else if (name == "HasMinimizeButton") {
-      d.minimizeButton = flag();
-    } else if (name == "HasFullScreenButton" || name == "FullScreen") {
-      if (flag()) throw UnsupportedOperationException("full-screen windows");
-    } else if (name == "Resizeable") {
-      d.resizeable = flag();
-    } else if (name == "Composite" || name == "MacProcID" || name == "LiveResize") {
-      // No effect with this platform layer.
-    } else if (name == "DefaultLocation") {
-      d.location = integer();
-      if (d.location != 0 && d.location != 3) {
-        throw UnsupportedOperationException("window location");
-      }
-    } else if (name == "Visible") {
-      d.declaredVisible = flag();
-    } else if (name == "HasBackgroundColor") {
-      d.client->setAutoFillBackground(flag());
-    } else if (name == "BackgroundColor") {
-      QPalette palette = d.client->palette();
-      palette.setColor(QPalette::Window, detail::ToQColor(ValueOf<Color>(p)));
-      d.client->setPalette(palette);
-    } else if (name == "MenuBarVisible") {
-      d.menuBarVisible = flag();
-      if (d.menuBar != nullptr) d.menuBar->setVisible(d.menuBarVisible);
-    } else {
-      throw UnsupportedOperationException("window property " + String(name));
+    if (!detail::ApplyFrom(kSetters, *impl_, p)) {
+      throw UnsupportedOperationException("window property " + String(p.name));
     }
   }
-  d.ApplyFlags();
-  d.ApplyGeometry();
+  impl_->ApplyFlags();
+  impl_->ApplyGeometry();
 }
 
 void Window::BuildControls(std::span<const ControlDeclaration> controls) {
