@@ -18,13 +18,8 @@ for tool in rsvg-convert:librsvg2-bin png2icns:icnsutils; do
     fi
 done
 
-# Width and height of a PNG, read from its IHDR chunk (bytes 16-23).
-png_size() {
-    local w h
-    w=$(od -An -tu1 -j16 -N4 "$1" | awk '{ print $1*16777216 + $2*65536 + $3*256 + $4 }')
-    h=$(od -An -tu1 -j20 -N4 "$1" | awk '{ print $1*16777216 + $2*65536 + $3*256 + $4 }')
-    echo "${w}x${h}"
-}
+# shellcheck source=../scripts/png-size.sh
+source "$here/../scripts/png-size.sh"
 
 mkdir -p icons
 for size in 16 32 48 64 128 256; do

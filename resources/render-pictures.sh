@@ -35,13 +35,8 @@ for style in Roman Italic; do
     fi
 done
 
-# Width and height of a PNG, read from its IHDR chunk (bytes 16-23).
-png_size() {
-    local w h
-    w=$(od -An -tu1 -j16 -N4 "$1" | awk '{ print $1*16777216 + $2*65536 + $3*256 + $4 }')
-    h=$(od -An -tu1 -j20 -N4 "$1" | awk '{ print $1*16777216 + $2*65536 + $3*256 + $4 }')
-    echo "${w}x${h}"
-}
+# shellcheck source=../scripts/png-size.sh
+source "$here/../scripts/png-size.sh"
 
 render() {  # render SOURCE.svg OUTPUT.png WIDTH HEIGHT
     local src=$1 out=$2 w=$3 h=$4 got
