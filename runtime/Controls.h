@@ -171,6 +171,7 @@ class StyledText {
  public:
   explicit StyledText(TextArea& area) : area_(area) {}
   String Text() const;
+  // Sets the bold of a range; like setting the text, it leaves nothing to undo.
   void Bold(Integer start, Integer length, bool value);
   bool Bold(Integer position) const;
 

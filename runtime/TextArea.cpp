@@ -113,7 +113,12 @@ void StyledText::Bold(Integer start, Integer length, bool value) {
   cursor.setPosition(static_cast<int>(to), QTextCursor::KeepAnchor);
   QTextCharFormat format;
   format.setFontWeight(value ? QFont::Bold : QFont::Normal);
+  // A style the program sets, like the text it sets, is where the user's
+  // editing starts: no undo step takes it back.
+  const bool undo = document->isUndoRedoEnabled();
+  document->setUndoRedoEnabled(false);
   cursor.mergeCharFormat(format);
+  document->setUndoRedoEnabled(undo);
 }
 
 bool StyledText::Bold(Integer position) const {

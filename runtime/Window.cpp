@@ -7,7 +7,16 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <map>
+#include <memory>
+
+#if VORPEX_X11
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#endif
 
 #include "runtime/Application.h"
 #include "runtime/Bridge_p.h"
@@ -44,6 +53,53 @@ constexpr MethodEntry kWindowMethods[] = {
 };
 constexpr ClassRecord kWindowRecord{"Window", nullptr, kWindowMethods, {}, nullptr};
 
+// What the window manager draws around a shown window: its frame's margins
+// around the window's own area; none before the window manager has told.
+QMargins Decoration(const QWidget& frame) {
+  const QRect outer = frame.frameGeometry(), inner = frame.geometry();
+  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+          outer.bottom() - inner.bottom()};
+}
+
+// A window's own area moved, with its decoration, onto the available area of
+// a screen; a window larger than the area keeps its top left corner in it.
+QRect KeptOnScreen(const QRect& geometry, const QMargins& decoration, const QRect& area) {
+  QRect outer = geometry.marginsAdded(decoration);
+  if (outer.right() > area.right()) outer.moveRight(area.right());
+  if (outer.bottom() > area.bottom()) outer.moveBottom(area.bottom());
+  if (outer.left() < area.left()) outer.moveLeft(area.left());
+  if (outer.top() < area.top()) outer.moveTop(area.top());
+  return outer.marginsRemoved(decoration);
+}
+
+// On X11 an untitled window would be named after the application in the
+// title bar: its window-manager name is emptied once the window exists.
+void ShowEmptyTitle([[maybe_unused]] QWidget& frame) {
+#if VORPEX_X11
+  if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
+  const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (x11 == nullptr || !frame.testAttribute(Qt::WA_WState_Created)) return;
+  xcb_connection_t* connection = x11->connection();
+  if (connection == nullptr) return;
+  const auto atom = [connection](const char* name) {
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(
+            connection,
+            xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+            nullptr),
+        &std::free);
+    return reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+  };
+  const xcb_atom_t name = atom("_NET_WM_NAME"), utf8 = atom("UTF8_STRING");
+  if (name == XCB_ATOM_NONE || utf8 == XCB_ATOM_NONE) return;
+  const auto window = static_cast<xcb_window_t>(frame.winId());
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, name, utf8, 8, 0, nullptr);
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING,
+                      8, 0, nullptr);
+  xcb_flush(connection);
+#endif
+}
+
 }  // namespace
 
 struct Window::Impl {
@@ -67,7 +123,14 @@ struct Window::Impl {
     if (maximizeButton && resizeable) flags |= Qt::WindowMaximizeButtonHint;
     const bool visible = frame->isVisible();
     frame->setWindowFlags(flags);
-    if (visible) frame->show();  // changing the flags hides a window
+    if (visible) {
+      frame->show();  // changing the flags hides a window
+      ApplyEmptyTitle();
+    }
+  }
+
+  void ApplyEmptyTitle() {
+    if (frame->windowTitle().isEmpty()) ShowEmptyTitle(*frame);
   }
 
   int MenuBarHeight() const {
@@ -87,23 +150,30 @@ struct Window::Impl {
     }
   }
 
+  // The window's own area (its menu bar and client area, without the frame
+  // the window manager draws around it) is what is placed: centred on the
+  // available area of its screen, or 40 pixels right of and below the front
+  // window's; either way kept on that screen's available area.
   void Place() {
     if (placed) return;
     placed = true;
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    layout->activate();  // a fixed size reaches the frame through its layout
+    Window* front = FrontWindow();
+    if (front != nullptr && front->Frame() == frame.get()) front = nullptr;
+    const QScreen* screen = front != nullptr ? front->Frame()->screen() : frame->screen();
     if (screen == nullptr) return;
     const QRect area = screen->availableGeometry();
     QRect geometry(QPoint(0, 0), frame->size());
-    Window* front = FrontWindow();
-    if (location == 3 && front != nullptr && front->Frame() != frame.get()) {
+    if (location == 3 && front != nullptr) {
       // From client area to client area: where the window manager put the
       // front window's frame may not be known yet.
       geometry.moveTopLeft(front->Frame()->geometry().topLeft() + QPoint(40, 40));
-      frame->setGeometry(geometry);
     } else {
       geometry.moveCenter(area.center());
-      frame->move(geometry.topLeft());
     }
+    // A window of ours in front tells how large the window manager's frame is.
+    const QMargins decoration = front != nullptr ? Decoration(*front->Frame()) : QMargins();
+    frame->setGeometry(KeptOnScreen(geometry, decoration, area));
   }
 };
 
@@ -141,6 +211,7 @@ void Window::Show() {
   QWidget* frame = impl_->frame.get();
   if (frame->isMinimized()) frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
   frame->show();
+  impl_->ApplyEmptyTitle();
   frame->raise();
   frame->activateWindow();
   detail::NoteFront(*this);
@@ -176,6 +247,7 @@ void Window::SetProperties(Declaration declaration) {
       {"Title",
        [](D& d, const Property& p) {
          d.frame->setWindowTitle(detail::ToQt(ValueOf<std::string_view>(p)));
+         d.ApplyEmptyTitle();
        }},
       {"HasCloseButton", [](D& d, const Property& p) { d.closeButton = ValueOf<bool>(p); }},
       {"HasMaximizeButton", [](D& d, const Property& p) { d.maximizeButton = ValueOf<bool>(p); }},

@@ -28,9 +28,15 @@ struct ControlDeclaration {
 //   comes on top of it. MinimumWidth..MaximumHeight limit the client area.
 // - Type 0 is an ordinary document window; Type 2 is a dialog-styled frame,
 //   not modal. Other types raise UnsupportedOperationException.
-// - DefaultLocation 0 centres the window on the primary screen the first time
-//   it is shown; 3 staggers it 40 pixels right of and below the front window
-//   (centred when there is none).
+// - Title is the title bar's text; an empty title shows nothing there (not
+//   the application's name).
+// - DefaultLocation 0 centres the window's own area (menu bar and client
+//   area, without the window manager's frame) on the available area of its
+//   screen the first time it is shown; 3 staggers it 40 pixels right of and
+//   below the front window (centred when there is none). Either way a window
+//   that would leave the available area is moved back onto it, its frame
+//   included as far as known; one larger than the area keeps its top left
+//   corner in it.
 // - Resizeable false fixes the client size; HasCloseButton, HasMinimizeButton
 //   and HasMaximizeButton choose the frame buttons. There is no separate
 //   full-screen button on Linux or Windows: HasFullScreenButton and

@@ -1,6 +1,8 @@
 // The help window: its frame and placement, the text area and its text, and
 // the worked examples of the text checked against the real calculation.
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
@@ -15,6 +17,7 @@
 #include <vector>
 
 #include "Harness.h"
+#include "app/MenuBar1.h"
 #include "help/HelpText.h"
 #include "help/helpWnd.h"
 #include "runtime/Window.h"
@@ -167,6 +170,74 @@ TEST_F(WindowTest, HelpTakesTypedTextAndTabs) {
   QTest::keyClicks(edit, "c");
   EXPECT_EQ(help.EditField1().Text(), std::string(kHelpText) + "ab\tc");
   EXPECT_EQ(QApplication::focusWidget(), edit);
+}
+
+// Edit > Undo chosen as the user does: its menu opened first, which brings the
+// item's enabling up to date; false when it is not offered.
+bool ChooseUndo(const rt::Window& window) {
+  QAction* undo = rt::Cast<rt::MenuItem>(MenuBar1().Lookup("EditUndo")).Action();
+  for (QMenu* menu : window.Frame()->findChildren<QMenu*>()) {
+    if (menu->actions().contains(undo)) emit menu->aboutToShow();
+  }
+  if (!undo->isEnabled()) return false;
+  undo->trigger();
+  return true;
+}
+
+// The help text as declared, its bold title included, is where editing starts:
+// undo takes back the user's own edits and nothing before them.
+TEST_F(WindowTest, HelpUndoStopsAtTheTextAsDeclared) {
+  class helpWnd& help = helpWnd();
+  QTextEdit* edit = EditOf(help.EditField1());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(help.Frame()));
+  rt::StyledText styled = help.EditField1().GetStyledText();
+  const auto asDeclared = [&] {
+    for (rt::Integer position = 0; position < 6; ++position) {
+      if (!styled.Bold(position)) return false;
+    }
+    return help.EditField1().Text() == kHelpText;
+  };
+  QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+  ASSERT_TRUE(Eventually([&] { return QApplication::focusWidget() == edit; }));
+  EXPECT_FALSE(ChooseUndo(help));
+  QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(asDeclared());
+
+  QTest::keyClick(edit, Qt::Key_End, Qt::ControlModifier);
+  QTest::keyClicks(edit, "x");
+  EXPECT_TRUE(ChooseUndo(help));
+  EXPECT_FALSE(ChooseUndo(help));
+  EXPECT_TRUE(asDeclared());
+}
+
+// Window > Info and File > About Title leave the calculator as it was: inputs,
+// result and the field with the focus.
+TEST_F(WindowTest, InfoAndAboutLeaveTheCalculatorAsItWas) {
+  class ControlWnd& w = ActiveCalculator();
+  Type(w.nFld(), "1377");
+  Type(w.clasFld(), "2");
+  Type(w.bicFld(), "32062");
+  Type(w.entropyFld(), "0.5");
+  Click(w.calcBtn());
+  ASSERT_EQ(DisplayOf(w), ResultDisplay::kShown);
+  const std::string result = w.VorpexFld().Text();
+  w.bicFld().SetFocus();
+  ASSERT_TRUE(HasFocus(w.bicFld()));
+
+  for (const char* item : {"InfoItem", "AboutItem"}) {
+    SCOPED_TRACE(item);
+    rt::Cast<rt::MenuItem>(MenuBar1().Lookup(item)).Action()->trigger();
+    ASSERT_TRUE(Eventually([&] { return QApplication::activeWindow() != w.Frame(); }));
+    w.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.Frame()));
+    EXPECT_EQ(w.nFld().Text(), "1377");
+    EXPECT_EQ(w.clasFld().Text(), "2");
+    EXPECT_EQ(w.bicFld().Text(), "32062");
+    EXPECT_EQ(w.entropyFld().Text(), "0.5");
+    EXPECT_EQ(w.VorpexFld().Text(), result);
+    EXPECT_EQ(DisplayOf(w), ResultDisplay::kShown);
+    EXPECT_TRUE(Eventually([&] { return HasFocus(w.bicFld()); }));
+  }
 }
 
 // --- The worked examples ---
