@@ -40,6 +40,12 @@ std::vector<Window*>& Recency() {
   static std::vector<Window*> recency;
   return recency;
 }
+// The windows placed but not yet active: their frame's size is known for
+// sure only once the window manager has taken them.
+std::vector<const Window*>& Unsettled() {
+  static std::vector<const Window*> unsettled;
+  return unsettled;
+}
 
 constexpr MethodEntry kWindowMethods[] = {
     {"Constructor", "(  )"},
@@ -70,6 +76,15 @@ QRect KeptOnScreen(const QRect& geometry, const QMargins& decoration, const QRec
   if (outer.left() < area.left()) outer.moveLeft(area.left());
   if (outer.top() < area.top()) outer.moveTop(area.top());
   return outer.marginsRemoved(decoration);
+}
+
+// Once active, a window just placed is moved back onto its screen if its
+// frame, now known, leaves the available area.
+void Settle(const Window& window, QWidget& frame) {
+  if (std::erase(Unsettled(), &window) == 0 || frame.screen() == nullptr) return;
+  const QRect geometry = frame.geometry();
+  const QRect kept = KeptOnScreen(geometry, Decoration(frame), frame.screen()->availableGeometry());
+  if (kept != geometry) frame.setGeometry(kept);
 }
 
 // On X11 an untitled window would be named after the application in the
@@ -154,9 +169,10 @@ struct Window::Impl {
   // the window manager draws around it) is what is placed: centred on the
   // available area of its screen, or 40 pixels right of and below the front
   // window's; either way kept on that screen's available area.
-  void Place() {
+  void Place(const Window& self) {
     if (placed) return;
     placed = true;
+    Unsettled().push_back(&self);
     layout->activate();  // a fixed size reaches the frame through its layout
     Window* front = FrontWindow();
     if (front != nullptr && front->Frame() == frame.get()) front = nullptr;
@@ -194,6 +210,7 @@ Window::Window() : impl_(std::make_unique<Impl>()) {
 
 Window::~Window() {
   std::erase(Recency(), this);
+  std::erase(Unsettled(), this);
   controls_.clear();  // before the widgets they live in
 }
 
@@ -207,7 +224,7 @@ void Window::Constructor() {
 }
 
 void Window::Show() {
-  impl_->Place();
+  impl_->Place(*this);
   QWidget* frame = impl_->frame.get();
   if (frame->isMinimized()) frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
   frame->show();
@@ -432,7 +449,10 @@ void FrameWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void FrameWidget::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) NoteFront(window_);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    NoteFront(window_);
+    Settle(window_, *this);
+  }
   QWidget::changeEvent(event);
 }
 

@@ -3,7 +3,8 @@
 # Everything is observed from outside through X: windows, their names and
 # sizes, the keyboard focus, the clipboard and the exit status.
 #
-#   x11_start                 X server and window manager; cleaned up on exit
+#   x11_start                 X server (X11_SCREEN, default 1280x1024) and window
+#                             manager; cleaned up on exit
 #   app_start BINARY          starts the program (APP_PID)
 #   start_calculator BINARY   starts it, gets past the splash (CALC, MENU)
 #   expect_field NAME TEXT    reads a field (through the clipboard) and checks it
@@ -118,7 +119,7 @@ x11_start() {
   mkdir -p "$WORK/home" "$WORK/run"
   chmod 700 "$WORK/run"
   # -displayfd: the server takes a free display and writes its number.
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" \
+  Xvfb -displayfd 3 -screen 0 "${X11_SCREEN:-1280x1024}x24" -nolisten tcp -noreset 3>"$WORK/display" \
     >"$WORK/xvfb.log" 2>&1 &
   XVFB_PID=$!
   wait_until "$DEADLINE" grep -qs "^[0-9]" "$WORK/display" || fail "the X server did not start"
@@ -145,7 +146,8 @@ leak_suppressions() {
 }
 
 # app_start BINARY: starts the program with nothing of the caller's
-# environment but the sanitizers' settings (APP_START: when, in ms).
+# environment but the sanitizers' settings and QT_SCALE_FACTOR (APP_START:
+# when, in ms).
 app_start() {
   local lsan
   lsan=$(leak_suppressions)
@@ -153,7 +155,7 @@ app_start() {
   env -i DISPLAY="$DISPLAY" HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/run" PATH="/usr/bin:/bin" \
     ${ASAN_OPTIONS:+"ASAN_OPTIONS=$ASAN_OPTIONS"} \
     ${UBSAN_OPTIONS:+"UBSAN_OPTIONS=$UBSAN_OPTIONS"} \
-    LSAN_OPTIONS="$lsan" \
+    LSAN_OPTIONS="$lsan" ${QT_SCALE_FACTOR:+"QT_SCALE_FACTOR=$QT_SCALE_FACTOR"} \
     "$1" >"$WORK/app.log" 2>&1 &
   APP_PID=$!
 }

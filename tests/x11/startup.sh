@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Start-up: the splash comes first, alone and untitled; it hands over to the
-# calculator after about 4 s, or at once at a click or a key press in it; a
-# splash closed through the window manager still hands over when the time is
-# up. However it opens, the calculator has a fixed 600×500 client area under
-# its menu bar, and the focus is in N.
+# Start-up: the splash comes first, alone, untitled and centred; it hands over
+# to the calculator after about 4 s, or at once at a click or a key press in
+# it; a splash closed through the window manager still hands over when the
+# time is up. However it opens, the calculator is centred, has a fixed 600×500
+# client area under its menu bar, and the focus is in N.
 #
 #   startup.sh BINARY HAND-OVER     HAND-OVER: timer, click, key or wm-close
 # shellcheck source=lib.sh
@@ -15,14 +15,27 @@ HAND_OVER=$2
 # least 3.5 s after the process started.
 EARLIEST_TIMER_MS=3500
 
+# expect_centred WINDOW WHAT: the window's own area (menu bar and client
+# area) has its middle within 2 pixels of the screen's.
+expect_centred() {
+  local screen_w screen_h
+  read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+  window_geometry "$1"
+  local dx=$((2 * GX + GW - screen_w)) dy=$((2 * GY + GH - screen_h)) # twice the offsets
+  ((dx >= -4 && dx <= 4 && dy >= -4 && dy <= 4)) ||
+    fail "$2 is not centred: ${GW}x${GH} at $GX,$GY on ${screen_w}x${screen_h}"
+}
+
 x11_start
 app_start "$BIN"
 wait_until "$DEADLINE" splash_shown || fail "no splash appeared"
 expect_eq "$(window_count)" 1 "windows shown with the splash"
-# The window's own title (WM_NAME) is empty. (Qt names an untitled window after
-# the application in _NET_WM_NAME, so the title bar shows "Vorpex".)
-[[ $(xprop -id "$SPLASH" -notype WM_NAME) =~ ^WM_NAME\ =\ *$ ]] ||
-  fail "the splash has a title: $(xprop -id "$SPLASH" -notype WM_NAME)"
+# Nothing in its title bar: neither name the window manager may show is set.
+for name in _NET_WM_NAME WM_NAME; do
+  [[ $(xprop -id "$SPLASH" -notype "$name") =~ ^$name\ =\ *$ ]] ||
+    fail "the splash has a title: $(xprop -id "$SPLASH" -notype "$name")"
+done
+expect_centred "$SPLASH" "the splash"
 
 case $HAND_OVER in
   timer) ;;
@@ -60,6 +73,7 @@ case $HAND_OVER in
 esac
 splash_hidden || fail "the splash stayed after the hand-over"
 expect_eq "$(window_count)" 1 "windows shown after the hand-over"
+expect_centred "$CALC" "the calculator"
 
 # 600×500 under a menu bar, and it keeps that size when asked for another.
 ((MENU > 0)) || fail "the calculator has no menu bar (height $((500 + MENU)))"
