@@ -10,8 +10,9 @@ source "$(dirname "$0")/lib.sh"
 BIN=$1
 PLACE=$2
 X11_SCREEN=1600x1200
-QT_SCALE_FACTOR=2
+APP_SCALE=2
 
+splash_at_scale() { SPLASH=$(window_sized 1050x600); }
 calculator_at_scale() {
   local w
   for w in $(visible_windows); do
@@ -28,7 +29,7 @@ calculator_moved() { window_geometry "$CALC" && ((GX >= 350 && GY >= 200)); }
 
 x11_start
 app_start "$BIN"
-wait_until "$DEADLINE" eval 'SPLASH=$(window_sized 1050x600)' || fail "no splash of 1050x600 appeared"
+wait_until "$DEADLINE" splash_at_scale || fail "no splash of 1050x600 appeared"
 click_in "$SPLASH" 500 300
 wait_until "$DEADLINE" calculator_at_scale || fail "no calculator 1200 wide appeared"
 wait_active "$CALC"

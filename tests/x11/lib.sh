@@ -25,6 +25,7 @@ WORK=$(mktemp -d "${TMPDIR:-/tmp}/vorpex-x11.XXXXXX")
 XVFB_PID=""
 WM_PID=""
 APP_PID=""
+APP_SCALE="" # Qt's scale factor for the program; none when empty
 CALC=""      # the calculator window
 MENU=0       # the height of its menu bar, above the 600×500 client area
 DEADLINE=15  # seconds for anything that should happen; only reached on failure
@@ -146,8 +147,8 @@ leak_suppressions() {
 }
 
 # app_start BINARY: starts the program with nothing of the caller's
-# environment but the sanitizers' settings and QT_SCALE_FACTOR (APP_START:
-# when, in ms).
+# environment but the sanitizers' settings, at Qt's scale APP_SCALE when that
+# is set (APP_START: when, in ms).
 app_start() {
   local lsan
   lsan=$(leak_suppressions)
@@ -155,7 +156,7 @@ app_start() {
   env -i DISPLAY="$DISPLAY" HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/run" PATH="/usr/bin:/bin" \
     ${ASAN_OPTIONS:+"ASAN_OPTIONS=$ASAN_OPTIONS"} \
     ${UBSAN_OPTIONS:+"UBSAN_OPTIONS=$UBSAN_OPTIONS"} \
-    LSAN_OPTIONS="$lsan" ${QT_SCALE_FACTOR:+"QT_SCALE_FACTOR=$QT_SCALE_FACTOR"} \
+    LSAN_OPTIONS="$lsan" ${APP_SCALE:+"QT_SCALE_FACTOR=$APP_SCALE"} \
     "$1" >"$WORK/app.log" 2>&1 &
   APP_PID=$!
 }
