@@ -82,13 +82,14 @@ QFont FontNamed(std::string_view name, float size) {
 
 namespace {
 
-// A line break, a control character or an invisible formatting character
-// (direction marks and overrides, zero-width characters): a field would show
-// its text otherwise than it is read.
 bool IsLineBreak(char32_t c) {
   return c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == 0x85 || c == 0x2028 ||
          c == 0x2029;
 }
+
+// A line break, a control character or an invisible formatting character
+// (direction marks and overrides, zero-width characters): with one of them a
+// field would show its text otherwise than it is read.
 bool IsHidden(char32_t c) {
   const auto category = QChar::category(c);
   return category == QChar::Other_Control || category == QChar::Other_Format || IsLineBreak(c);
