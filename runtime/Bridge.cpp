@@ -4,7 +4,10 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QValidator>
 #include <QWindow>
+#include <algorithm>
+#include <iterator>
 
 #include "runtime/Application.h"
 #include "runtime/Bridge_p.h"
@@ -15,9 +18,18 @@ namespace rt::detail {
 
 QColor ToQColor(const Color& color) { return QColor(color.Red(), color.Green(), color.Blue()); }
 
+bool IsShortcut(const QKeyEvent& event) {
+  return (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) ==
+         Qt::ControlModifier;
+}
+
 String KeyText(const QKeyEvent& event) {
-  if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {};
+  if (IsShortcut(event)) return {};
   const auto code = [](char c) { return String(1, c); };
+  if ((event.modifiers() & Qt::KeypadModifier) &&
+      (event.key() == Qt::Key_Period || event.key() == Qt::Key_Comma)) {
+    return code('.');  // layouts for decimal commas give a comma there
+  }
   switch (event.key()) {
     case Qt::Key_Backspace:
       return code(8);
@@ -68,13 +80,151 @@ QFont FontNamed(std::string_view name, float size) {
   return font;
 }
 
+namespace {
+
+bool IsLineBreak(char32_t c) {
+  return c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == 0x85 || c == 0x2028 ||
+         c == 0x2029;
+}
+
+// A line break, a control character or an invisible formatting character
+// (direction marks and overrides, zero-width characters): with one of them a
+// field would show its text otherwise than it is read.
+bool IsHidden(char32_t c) {
+  const auto category = QChar::category(c);
+  return category == QChar::Other_Control || category == QChar::Other_Format || IsLineBreak(c);
+}
+
+// Keeps a field's text on one line, whether it was pasted, dropped, set or
+// typed: of text inserted with line breaks (the caret stands after it) only the
+// first line stays, and the other hidden characters are dropped.
+class OneLine : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& text, int& caret) const override {
+    const qsizetype end = text.size();
+    qsizetype at = 0;
+    while (at < end && !IsLineBreak(text.at(at).unicode())) ++at;
+    if (at < end) {
+      text.remove(at, (caret > at ? caret : end) - at);
+      caret = static_cast<int>(at);
+    }
+    QString kept;
+    kept.reserve(text.size());
+    int keptCaret = caret;
+    for (qsizetype i = 0; i < text.size();) {
+      const bool pair =
+          text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+      const qsizetype length = pair ? 2 : 1;
+      const char32_t c = pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1))
+                              : char32_t{text.at(i).unicode()};
+      if (!IsHidden(c)) {
+        kept.append(QStringView(text).mid(i, length));
+      } else if (i < caret) {
+        keptCaret -= static_cast<int>(length);
+      }
+      i += length;
+    }
+    text = kept;
+    caret = keptCaret;
+    return Acceptable;
+  }
+};
+
+// What a shortcut does in a field with a KeyDown filter: the Edit menu's
+// commands and the moves and selections, which change no text, keep the line
+// edit's own handling; the deletions act as Backspace or Delete, through the
+// filter; every other text-changing binding (redo among them) does nothing.
+enum class Chord { kEdit, kBackspace, kDelete, kNothing };
+
+Chord ChordOf(const QKeyEvent& event) {
+  using Key = QKeySequence;
+  static constexpr Key::StandardKey kEdits[] = {
+      Key::Undo,
+      Key::Cut,
+      Key::Copy,
+      Key::Paste,
+      Key::SelectAll,
+      Key::Deselect,
+      Key::MoveToNextWord,
+      Key::MoveToPreviousWord,
+      Key::MoveToStartOfLine,
+      Key::MoveToEndOfLine,
+      Key::MoveToStartOfBlock,
+      Key::MoveToEndOfBlock,
+      Key::MoveToStartOfDocument,
+      Key::MoveToEndOfDocument,
+      Key::SelectNextWord,
+      Key::SelectPreviousWord,
+      Key::SelectStartOfLine,
+      Key::SelectEndOfLine,
+      Key::SelectStartOfBlock,
+      Key::SelectEndOfBlock,
+      Key::SelectStartOfDocument,
+      Key::SelectEndOfDocument,
+  };
+  static constexpr Key::StandardKey kBackward[] = {Key::Backspace, Key::DeleteStartOfWord,
+                                                   Key::DeleteCompleteLine};
+  static constexpr Key::StandardKey kForward[] = {Key::Delete, Key::DeleteEndOfWord,
+                                                  Key::DeleteEndOfLine};
+  const auto matches = [&](const auto& bindings) {
+    return std::any_of(std::begin(bindings), std::end(bindings),
+                       [&](Key::StandardKey binding) { return event.matches(binding); });
+  };
+  if (matches(kEdits)) return Chord::kEdit;
+  // The line edit deletes a word with Ctrl+Backspace whatever its bindings say.
+  if (matches(kBackward) || event.key() == Qt::Key_Backspace) return Chord::kBackspace;
+  if (matches(kForward) || event.key() == Qt::Key_Delete) return Chord::kDelete;
+  return Chord::kNothing;
+}
+
+bool IsCharacter(const String& key) {
+  return key.size() > 1 || (static_cast<unsigned char>(key[0]) >= 32 && key[0] != 127);
+}
+
+}  // namespace
+
+LineEdit::LineEdit(TextField& control, QWidget* parent) : QLineEdit(parent), control_(control) {
+  setValidator(new OneLine(this));
+}
+
+bool LineEdit::FilteredKeyPress(QKeyEvent& event) {
+  String key;
+  if (IsShortcut(event)) {
+    switch (ChordOf(event)) {
+      case Chord::kEdit:
+        return QLineEdit::event(&event);
+      case Chord::kBackspace:
+        key = String(1, 8);
+        break;
+      case Chord::kDelete:
+        key = String(1, 127);
+        break;
+      case Chord::kNothing:
+        event.ignore();  // on to the window, as a key the field has no use for
+        return false;
+    }
+  } else {
+    key = KeyText(event);
+  }
+  if (key.empty()) return QLineEdit::event(&event);  // raises no KeyDown
+  if (Guarded([&] { return control_.Raise("KeyDown", {.key = key}); })) {
+    event.accept();
+    return true;  // consumed: not inserted, and the focus does not move
+  }
+  if (!IsCharacter(key)) return QLineEdit::event(&event);
+  // The field receives the character its filter judged, as if typed alone.
+  QKeyEvent typed(QEvent::KeyPress, event.key(),
+                  event.modifiers() & (Qt::ShiftModifier | Qt::KeypadModifier), ToQt(key),
+                  event.isAutoRepeat(), event.count());
+  const bool handled = QLineEdit::event(&typed);
+  event.setAccepted(typed.isAccepted());
+  return handled;
+}
+
 bool LineEdit::event(QEvent* event) {
   if (event->type() == QEvent::KeyPress && control_.HasHandler("KeyDown")) {
-    const String key = KeyText(*static_cast<QKeyEvent*>(event));
-    if (!key.empty() && Guarded([&] { return control_.Raise("KeyDown", {.key = key}); })) {
-      event->accept();
-      return true;  // consumed: not inserted, and the focus does not move
-    }
+    return FilteredKeyPress(*static_cast<QKeyEvent*>(event));
   }
   if (event->type() == QEvent::InputMethod && control_.HasHandler("KeyDown")) {
     // Characters composed by an input method pass the KeyDown handler one by

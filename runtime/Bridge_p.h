@@ -32,10 +32,15 @@ QColor ToQColor(const Color& color);
 // text when it raises no KeyDown. Printable characters come as themselves;
 // Backspace 8, Tab and Shift+Tab 9, Return and Enter 13, Escape 27, Left 28,
 // Right 29, Up 30, Down 31, Delete 127, Home 1, End 4, Insert 5, Page Up 11,
-// Page Down 12, function keys F1 to F35 16. Presses with Ctrl, Alt or Meta are
+// Page Down 12, function keys F1 to F35 16. The keypad's decimal key gives the
+// point on every layout. Alt, AltGr and Meta change nothing: a key held with
+// them types what it types alone. Presses with Ctrl (alone or with Shift) are
 // shortcuts and editing commands, and keys that give no character (modifiers
 // alone, media keys) raise no KeyDown.
 String KeyText(const QKeyEvent& event);
+
+// Ctrl, alone or with Shift, makes a key press a shortcut or an editing command.
+bool IsShortcut(const QKeyEvent& event);
 
 // A font by name and size (in window units); the font named "System" is the
 // platform's user-interface font, "Courier" falls back to any monospace font.
@@ -57,14 +62,18 @@ class FrameWidget : public QWidget {
   Window& window_;
 };
 
+// A one-line field: keys pass its control's KeyDown filter, and it never holds
+// a line break or a control character, however text comes in.
 class LineEdit : public QLineEdit {
  public:
-  LineEdit(TextField& control, QWidget* parent) : QLineEdit(parent), control_(control) {}
+  LineEdit(TextField& control, QWidget* parent);
 
  protected:
   bool event(QEvent* event) override;
 
  private:
+  bool FilteredKeyPress(QKeyEvent& event);
+
   TextField& control_;
 };
 

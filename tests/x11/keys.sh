@@ -4,6 +4,10 @@
 #   keys.sh BINARY tab-order           Tab and Shift+Tab visit N, classes, BIC, entropy
 #   keys.sh BINARY filters             what each field lets through
 #   keys.sh BINARY after-calculation   typing takes the result away
+#   keys.sh BINARY chords              Alt and Super type like the key alone
+#   keys.sh BINARY ctrl-deletions      Ctrl deletions act as Backspace and Delete
+#   keys.sh BINARY german-keypad       the keypad's decimal key gives the point
+#   keys.sh BINARY paste               pasted text keeps one line
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 BIN=$1
@@ -97,10 +101,105 @@ after_calculation() {
   done
 }
 
+# A Ctrl deletion in a field after the first worked example, with the caret
+# at the start or end of the field, and the field's text after it (none:
+# empty). Each takes the result away as Backspace or Delete would, and in the
+# classes field empties BIC and entropy too.
+CTRL_DELETIONS=(
+  "nFld end ctrl+BackSpace"
+  "clasFld end ctrl+u"
+  "bicFld start ctrl+k"
+  "entropyFld start ctrl+Delete .00"
+)
+
+declare -A EXAMPLE=([nFld]=1377 [clasFld]=1 [bicFld]=32374 [entropyFld]=1.00)
+
+# Types the first worked example from the focus in N and calculates.
+first_example() {
+  local field
+  for field in nFld clasFld bicFld entropyFld; do
+    click_control "$field"
+    type_text "${EXAMPLE[$field]}"
+  done
+  click_control calcBtn
+  expect_field VorpexFld 32374.0
+}
+
+look_is() { [ "$(control_look "$1")" = "$2" ]; }
+
+# click_edge NAME start|end: a click that puts the caret at the start or end
+# of a field's text (the arrow keys would take the result away).
+click_edge() {
+  local left top width height x
+  read -r left top width height <<<"${CONTROL[$1]}"
+  x=$((left + 2))
+  [ "$2" = end ] && x=$((left + width - 3))
+  click_in "$CALC" "$x" $((MENU + top + height / 2))
+}
+
+chords() {
+  first_example
+  local field other
+  for field in nFld clasFld bicFld entropyFld; do
+    click_control "$field"
+    press alt+minus alt+a super+e
+  done
+  for other in nFld clasFld bicFld entropyFld; do
+    expect_field "$other" "${EXAMPLE[$other]}"
+  done
+  expect_field VorpexFld 32374.0
+}
+
+ctrl_deletions() {
+  local hidden row field caret chord after
+  pointer_away
+  hidden=$(control_look VorpexFld)
+  for row in "${CTRL_DELETIONS[@]}"; do
+    read -r field caret chord after <<<"$row"
+    click_control clearBtn
+    first_example
+    click_edge "$field" "$caret"
+    press "$chord"
+    pointer_away
+    wait_until "$DEADLINE" look_is VorpexFld "$hidden" || fail "$chord in $field left the result shown"
+    if [ -n "$after" ]; then expect_field "$field" "$after"; else expect_empty "$field"; fi
+    if [ "$field" = clasFld ]; then
+      expect_empty bicFld
+      expect_empty entropyFld
+    fi
+  done
+}
+
+german_keypad() {
+  command -v setxkbmap >/dev/null || fail "setxkbmap is missing"
+  setxkbmap -layout de || fail "no German layout"
+  click_control entropyFld
+  # KP_Separator is the keypad's decimal key on this layout; comma the main keyboard's.
+  press KP_0 KP_Separator KP_7 comma
+  expect_field entropyFld 0.7
+}
+
+paste() {
+  click_control nFld
+  printf '1\n2\t3' | xclip -i -selection clipboard
+  wait_until "$DEADLINE" clipboard_is $'1\n2\t3' || fail "could not set the clipboard"
+  press ctrl+v
+  expect_field nFld 1
+  # The selection, pasted with the middle button at the end of N.
+  printf '4\t5\n6' | xclip -i -selection primary
+  click_edge nFld end
+  xdotool click 2
+  expect_field nFld 145
+}
+
 start_calculator "$BIN"
 case $2 in
   tab-order) tab_order ;;
   filters) filters ;;
   after-calculation) after_calculation ;;
+  chords) chords ;;
+  ctrl-deletions) ctrl_deletions ;;
+  german-keypad) german_keypad ;;
+  paste) paste ;;
   *) fail "unknown case: $2" ;;
 esac
