@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <algorithm>
 #include <cmath>
 
@@ -62,6 +64,11 @@ RectControl::~RectControl() { delete widget_; }
 
 void RectControl::SetWidget(QWidget* widget) {
   widget_ = widget;
+  const QRect box = widget_->geometry();
+  left_ = box.x();
+  top_ = box.y();
+  width_ = box.width();
+  height_ = box.height();
   widget_->show();  // shown with its window unless declared invisible
   UpdateFocusPolicy();
 }
@@ -77,30 +84,30 @@ void RectControl::UpdateFocusPolicy() {
 bool RectControl::Visible() const { return !widget_->isHidden(); }
 void RectControl::SetVisible(bool visible) { widget_->setVisible(visible); }
 void RectControl::SetFocus() { widget_->setFocus(Qt::OtherFocusReason); }
-Integer RectControl::Left() const { return widget_->x(); }
-Integer RectControl::Top() const { return widget_->y(); }
-Integer RectControl::Width() const { return widget_->width(); }
-Integer RectControl::Height() const { return widget_->height(); }
+void RectControl::Place() { widget_->setGeometry(left_, top_, width_, height_); }
 
 bool RectControl::ApplyProperty(const Property& p) {
+  if (p.name == "FontSize") fontSize_ = static_cast<int>(std::lround(ValueOf<float>(p)));
   static constexpr Setter<RectControl> kSetters[] = {
       {"Left",
        [](RectControl& c, const Property& p) {
-         c.widget_->move(static_cast<int>(ValueOf<Integer>(p)), c.widget_->y());
+         c.left_ = static_cast<int>(std::clamp<Integer>(ValueOf<Integer>(p), -32000, 32000));
+         c.Place();
        }},
       {"Top",
        [](RectControl& c, const Property& p) {
-         c.widget_->move(c.widget_->x(), static_cast<int>(ValueOf<Integer>(p)));
+         c.top_ = static_cast<int>(std::clamp<Integer>(ValueOf<Integer>(p), -32000, 32000));
+         c.Place();
        }},
       {"Width",
        [](RectControl& c, const Property& p) {
-         c.widget_->resize(static_cast<int>(std::clamp<Integer>(ValueOf<Integer>(p), 0, 32000)),
-                           c.widget_->height());
+         c.width_ = static_cast<int>(std::clamp<Integer>(ValueOf<Integer>(p), 0, 32000));
+         c.Place();
        }},
       {"Height",
        [](RectControl& c, const Property& p) {
-         c.widget_->resize(c.widget_->width(),
-                           static_cast<int>(std::clamp<Integer>(ValueOf<Integer>(p), 0, 32000)));
+         c.height_ = static_cast<int>(std::clamp<Integer>(ValueOf<Integer>(p), 0, 32000));
+         c.Place();
        }},
       {"Visible",
        [](RectControl& c, const Property& p) { c.widget_->setVisible(ValueOf<bool>(p)); }},
@@ -149,31 +156,43 @@ void Label::Bind(Window& owner, QWidget* clientArea) {
 String Label::Text() const { return detail::FromQt(static_cast<QLabel*>(Widget())->text()); }
 void Label::SetText(std::string_view text) {
   static_cast<QLabel*>(Widget())->setText(detail::ToQt(text));
-  if (settled_) FitText();
+  if (settled_) Place();
 }
 
-void Label::FitText() {
+void Label::Place() {
   auto* label = static_cast<QLabel*>(Widget());
-  if (label->wordWrap() || fontSize_ <= 0) return;
+  QRect box(static_cast<int>(Left()), static_cast<int>(Top()), static_cast<int>(Width()),
+            static_cast<int>(Height()));
+  if (!settled_ || label->wordWrap() || FontSize() <= 0) {
+    label->setGeometry(box);
+    return;
+  }
   QFont font = label->font();
-  font.setPixelSize(fontSize_);
-  const int room = label->contentsRect().width();
+  font.setPixelSize(FontSize());
+  const int margins = label->width() - label->contentsRect().width();
+  int room = box.width() - margins;
   const int width = QFontMetrics(font).horizontalAdvance(label->text());
+  if (width > room && (label->alignment() & Qt::AlignRight)) {
+    // The text keeps its size and right edge and starts further left.
+    const int wider = std::min(width - room, box.left());
+    box.setLeft(box.left() - wider);
+    room += wider;
+  }
   if (width > room) {
     // Text width grows about in step with the font size: start from the
     // proportional size and step down while it is still too wide.
-    const int smallest = std::max(1, fontSize_ * 3 / 4);
-    int size = std::max(smallest, fontSize_ * room / width);
+    const int smallest = std::max(1, FontSize() * 3 / 4);
+    int size = std::max(smallest, FontSize() * room / width);
     font.setPixelSize(size);
     while (size > smallest && QFontMetrics(font).horizontalAdvance(label->text()) > room) {
       font.setPixelSize(--size);
     }
   }
+  label->setGeometry(box);
   label->setFont(font);
 }
 
 bool Label::ApplyProperty(const Property& p) {
-  if (p.name == "FontSize") fontSize_ = static_cast<int>(std::lround(ValueOf<float>(p)));
   static constexpr Setter<Label> kSetters[] = {
       {"Value", [](Label& c, const Property& p) { c.SetText(ValueOf<std::string_view>(p)); }},
       {"TextAlignment",
@@ -209,7 +228,60 @@ bool Label::ApplyProperty(const Property& p) {
 
 void TextField::Bind(Window& owner, QWidget* clientArea) {
   Control::Bind(owner, clientArea);
-  SetWidget(new detail::LineEdit(*this, clientArea));
+  auto* edit = new detail::LineEdit(*this, clientArea);
+  SetWidget(edit);
+  QObject::connect(edit, &QLineEdit::textChanged, edit, [this] { FitText(); });
+  QObject::connect(edit, &QLineEdit::textEdited, edit, [this] { LimitToText(); });
+}
+
+namespace {
+// The width a line edit gives its text without scrolling it, as the line edit
+// lays it out: inside the style's contents rectangle and the text margins, a
+// margin of one pixel on either side, and room for the cursor after the text.
+int TextRoom(const QLineEdit& edit) {
+  QStyleOptionFrame option;
+  option.initFrom(&edit);
+  option.rect = edit.contentsRect();
+  option.lineWidth =
+      edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+  option.midLineWidth = 0;
+  option.state |= QStyle::State_Sunken;
+  option.features = QStyleOptionFrame::None;
+  const QRect contents = edit.style()
+                             ->subElementRect(QStyle::SE_LineEditContents, &option, &edit)
+                             .marginsRemoved(edit.textMargins());
+  const int cursor = edit.style()->pixelMetric(QStyle::PM_TextCursorWidth, &option, &edit);
+  return contents.width() - 2 - 1 - cursor;
+}
+
+int TextWidth(const QFont& font, const QString& text) {
+  return static_cast<int>(std::ceil(QFontMetricsF(font).horizontalAdvance(text)));
+}
+}  // namespace
+
+void TextField::FitText() {
+  auto* edit = static_cast<QLineEdit*>(Widget());
+  if (!settled_ || FontSize() <= 0) return;
+  QFont font = edit->font();
+  font.setPixelSize(FontSize());
+  const QString text = edit->displayText();
+  const int room = TextRoom(*edit);
+  const int width = TextWidth(font, text);
+  if (width > room) {
+    const int smallest = std::max(1, FontSize() / 2);
+    int size = std::max(smallest, FontSize() * room / width);
+    font.setPixelSize(size);
+    while (size > smallest && TextWidth(font, text) > room) font.setPixelSize(--size);
+  }
+  if (font != edit->font()) edit->setFont(font);
+}
+
+void TextField::LimitToText() {
+  auto* edit = static_cast<QLineEdit*>(Widget());
+  const qsizetype limit = maximum_ > 0 ? maximum_ : 32767;
+  const int wanted = static_cast<int>(std::max(limit, edit->text().size()));
+  // A new limit resets the field's undo steps: only while it has to shrink.
+  if (edit->maxLength() != wanted) edit->setMaxLength(wanted);
 }
 
 String TextField::Text() const { return detail::FromQt(static_cast<QLineEdit*>(Widget())->text()); }
@@ -222,6 +294,8 @@ void TextField::SetText(std::string_view text) {
   const qsizetype limit = maximum_ > 0 ? maximum_ : 32767;
   edit->setMaxLength(static_cast<int>(std::max(limit, value.size())));
   edit->setText(value);
+  // A text wider than the field, even once fitted, shows from its start.
+  if (TextWidth(edit->font(), edit->displayText()) > TextRoom(*edit)) edit->setCursorPosition(0);
 }
 
 bool TextField::ApplyProperty(const Property& p) {

@@ -70,10 +70,11 @@ class RectControl : public Control {
   bool Visible() const;
   void SetVisible(bool visible);
   void SetFocus();
-  Integer Left() const;
-  Integer Top() const;
-  Integer Width() const;
-  Integer Height() const;
+  // The rectangle as declared; a label may draw beyond it (see Label).
+  Integer Left() const { return left_; }
+  Integer Top() const { return top_; }
+  Integer Width() const { return width_; }
+  Integer Height() const { return height_; }
   Integer TabIndex() const { return tabIndex_; }
   bool TabStop() const { return tabStop_; }
 
@@ -86,17 +87,25 @@ class RectControl : public Control {
   // Whether the control can take the keyboard focus at all.
   virtual bool Focusable() const { return false; }
   void UpdateFocusPolicy();
+  // Puts the platform widget on the control's rectangle.
+  virtual void Place();
+  // The declared font size in pixels; 0 for the platform's size.
+  int FontSize() const { return fontSize_; }
 
  private:
   friend class Window;
   QWidget* widget_ = nullptr;
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  int fontSize_ = 0;
   Integer tabIndex_ = 0;
   bool tabStop_ = false;
 };
 
-// A label on one line never cuts its text: where the platform's font sets it
-// wider than the label, the font shrinks (down to three quarters of its size)
-// until it fits.
+// A label on one line never cuts its text. Where the platform's font sets it
+// wider than the label, a right-aligned label draws into the room on its left
+// (up to its window's edge), keeping its size and right edge; any other label,
+// or one that still has too little room, shrinks its font (down to three
+// quarters of its size) until the text fits.
 class Label : public RectControl {
  public:
   static const ClassRecord& Class();
@@ -108,21 +117,25 @@ class Label : public RectControl {
   bool ApplyProperty(const Property& property) override;
   void Settle() override {
     settled_ = true;
-    FitText();
+    Place();
   }
+  void Place() override;
 
  private:
-  void FitText();
-  int fontSize_ = 0;      // as declared, in pixels; 0 for the platform's size
   bool settled_ = false;  // its declaration is applied
 };
 
+// A one-line text field shows its whole text: a text wider than the field
+// shrinks the font (down to half its size); a text wider still shows from
+// its start.
 class TextField : public RectControl {
  public:
   static const ClassRecord& Class();
   String Text() const;
-  // Sets the text in full: the character limit holds for what the user types
-  // or pastes, never for text the program sets.
+  // Sets the text in full and shows it from its start: the character limit
+  // holds for what the user types or pastes, never for text the program sets.
+  // Once the user edits a text longer than the limit, it can only get shorter
+  // until it is within the limit.
   void SetText(std::string_view text);
   Integer MaximumCharactersAllowed() const { return maximum_; }
 
@@ -130,9 +143,16 @@ class TextField : public RectControl {
   void Bind(Window& owner, QWidget* clientArea) override;
   bool ApplyProperty(const Property& property) override;
   bool Focusable() const override { return true; }
+  void Settle() override {
+    settled_ = true;
+    FitText();
+  }
 
  private:
-  Integer maximum_ = 0;  // 0: no limit
+  void FitText();
+  void LimitToText();
+  Integer maximum_ = 0;   // 0: no limit
+  bool settled_ = false;  // its declaration is applied
 };
 
 class PushButton : public RectControl {

@@ -1,0 +1,208 @@
+// What the windows show: the declared look of the About and calculator
+// windows, long results in the result field, and the help text's table.
+#include <QAbstractTextDocumentLayout>
+#include <QFontInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTextLayout>
+#include <string_view>
+
+#include "Harness.h"
+#include "app/AboutWnd.h"
+#include "help/HelpText.h"
+#include "help/helpWnd.h"
+#include "runtime/Window.h"
+
+namespace {
+
+// --- The declared look ---
+
+enum class Shown { kAbout, kCalculator };
+
+struct Look {
+  Shown window;
+  std::string_view name;
+  int left, top, width, height;
+  int pixels;  // font size
+  bool bold;
+  Qt::Alignment alignment;
+  QRgb color;  // of the text
+  std::string_view text;
+};
+
+constexpr Qt::Alignment kRight = Qt::AlignRight, kCentre = Qt::AlignHCenter, kNone = {};
+constexpr QRgb kBlack = 0xff000000;
+constexpr std::string_view kCredit =
+    "Vorpex 1.1 \u00b7 by the Vorpex developers \u00b7 MIT License";
+
+// clang-format off
+constexpr Look kLooks[] = {
+    // window             name          left  top width height px  bold   align    colour      text
+    {Shown::kAbout,      "StaticText2",    0, 265, 518,  15,  9, false, kCentre, 0xff020080, kCredit},
+    {Shown::kAbout,      "Canvas1",       20,  48, 310, 157,  0, false, kNone,   0,          ""},
+    {Shown::kAbout,      "Canvas2",      322,  98, 183, 100,  0, false, kNone,   0,          ""},
+    {Shown::kCalculator, "nyText",        40, 210,  80,  20, 12, true,  kRight,  kBlack,     "N:"},
+    {Shown::kCalculator, "clasTxt",       40, 240,  80,  22, 12, true,  kRight,  kBlack,     "Num Classes:"},
+    {Shown::kCalculator, "bicText",       40, 270,  80,  22, 12, true,  kRight,  kBlack,     "BIC:"},
+    {Shown::kCalculator, "entropyText",   40, 300,  80,  22, 12, true,  kRight,  kBlack,     "Entropy:"},
+    {Shown::kCalculator, "VorpexText",   345, 243, 100,  22, 12, true,  kRight,  0xff00006c, "Vorpex:"},
+    {Shown::kCalculator, "Label1",       320,  39, 210,  20, 12, true,  kCentre, 0xff02009c, "by the Vorpex developers"},
+    {Shown::kCalculator, "nFld",         145, 210,  80,  22, 12, false, kCentre, kBlack,     ""},
+    {Shown::kCalculator, "clasFld",      145, 240,  80,  22, 12, false, kCentre, kBlack,     ""},
+    {Shown::kCalculator, "bicFld",       145, 270,  80,  22, 12, false, kCentre, kBlack,     ""},
+    {Shown::kCalculator, "entropyFld",   145, 300,  80,  22, 12, false, kCentre, kBlack,     ""},
+    {Shown::kCalculator, "VorpexFld",    450, 242,  80,  22, 12, false, kCentre, kBlack,     ""},
+    {Shown::kCalculator, "calcBtn",       20, 428, 120,  40, 18, true,  kNone,   0,          "Calculate"},
+    {Shown::kCalculator, "helpBtn",      260, 428,  80,  40, 18, true,  kNone,   0,          "?"},
+    {Shown::kCalculator, "clearBtn",     460, 428, 120,  40, 18, true,  kNone,   0,          "Clear"},
+    {Shown::kCalculator, "Canvas1",       20,   7, 311, 160,  0, false, kNone,   0,          ""},
+    {Shown::kCalculator, "Canvas2",      320,  56, 210, 100,  0, false, kNone,   0,          ""},
+};
+// clang-format on
+
+TEST_F(WindowTest, WindowsShowTheirDeclaredLook) {
+  for (const Look& look : kLooks) {
+    SCOPED_TRACE(look.name);
+    const rt::Window& window =
+        look.window == Shown::kAbout ? static_cast<rt::Window&>(AboutWnd()) : ControlWnd();
+    auto& control = window.ControlNamed<rt::RectControl>(look.name);
+    EXPECT_EQ(QRect(control.Left(), control.Top(), control.Width(), control.Height()),
+              QRect(look.left, look.top, look.width, look.height));
+    const QWidget* widget = control.Widget();
+    // A widget may reach further left than its control, never elsewhere.
+    EXPECT_LE(widget->x(), look.left);
+    EXPECT_EQ(widget->geometry().right(), look.left + look.width - 1);
+    EXPECT_EQ(widget->y(), look.top);
+    EXPECT_EQ(widget->height(), look.height);
+    if (look.pixels == 0) continue;  // a canvas
+    EXPECT_EQ(widget->font().pixelSize(), look.pixels);
+    EXPECT_EQ(widget->font().bold(), look.bold);
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+      EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, look.alignment);
+      EXPECT_EQ(label->palette().color(QPalette::WindowText).rgba(), look.color);
+      EXPECT_EQ(label->text().toStdString(), look.text);
+      if (!label->wordWrap()) {  // the whole text, inside the label's widget
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                  label->contentsRect().width());
+      }
+    } else if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+      EXPECT_EQ(edit->alignment() & Qt::AlignHorizontal_Mask, look.alignment);
+      EXPECT_EQ(edit->palette().color(QPalette::Text).rgba(), look.color);
+      EXPECT_EQ(edit->text().toStdString(), look.text);
+    } else {
+      EXPECT_EQ(static_cast<const QPushButton*>(widget)->text().toStdString(), look.text);
+    }
+  }
+}
+
+// --- Long results ---
+
+struct Result {
+  const char* name;
+  const char* n;
+  const char* classes;
+  const char* bic;
+  const char* entropy;
+  const char* shown;
+};
+
+void PrintTo(const Result& result, std::ostream* os) { *os << result.shown; }
+
+class LongResult : public WindowTest, public ::testing::WithParamInterface<Result> {};
+
+// The ink of a field's text, as columns of the grabbed field: [first, last].
+std::pair<int, int> InkColumns(QWidget* field) {
+  const QImage image = field->grab().toImage();
+  int first = image.width(), last = -1;
+  // Inside the frame: the border's own pixels are not text.
+  for (int y = 3; y < image.height() - 3; ++y) {
+    for (int x = 3; x < image.width() - 3; ++x) {
+      if (qGray(image.pixel(x, y)) < 192) {
+        first = std::min(first, x);
+        last = std::max(last, x);
+      }
+    }
+  }
+  return {first, last};
+}
+
+TEST_P(LongResult, IsShownWholeAndTheLimitHoldsOnceEdited) {
+  const Result& result = GetParam();
+  class ControlWnd& w = ActiveCalculator();
+  Type(w.nFld(), result.n);
+  Type(w.clasFld(), result.classes);
+  Type(w.bicFld(), result.bic);
+  Type(w.entropyFld(), result.entropy);
+  Click(w.calcBtn());
+  rt::TextField& field = w.VorpexFld();
+  ASSERT_EQ(field.Text(), result.shown);
+
+  // The ink spans the whole text as the field's font sets it: nothing is
+  // scrolled away or cut off.
+  QLineEdit* edit = Edit(field);
+  const auto [first, last] = InkColumns(edit);
+  const QRect text = edit->fontMetrics().tightBoundingRect(edit->text());
+  EXPECT_GE(last - first + 1, text.width() - 2) << "font " << edit->font().pixelSize();
+  EXPECT_GE(edit->font().pixelSize(), 6);
+
+  // Typing cannot make it longer; once shortened below the limit of 9, it
+  // takes characters up to that limit only.
+  Press(field, Qt::Key_End);
+  Type(field, "5");
+  EXPECT_EQ(field.Text(), result.shown);
+  const auto length = field.Text().size();
+  for (std::size_t i = 0; i + 8 < length; ++i) Press(field, Qt::Key_Backspace);
+  ASSERT_EQ(field.Text().size(), 8u);
+  Type(field, "55");
+  EXPECT_EQ(field.Text(), std::string(result.shown).substr(0, 8) + "5");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OnTheCalculator, LongResult,
+    ::testing::Values(
+        Result{"ElevenCharacters", "1", "1", "123456789", "1", "123456789.0"},
+        Result{"TwelveCharacters", "999999", "999999", "999999999", "0", "1027630990.5"},
+        Result{"Negative", "999999", "9", "1", "9", "-35155557.1"},
+        Result{"TwentyCharacters", "999999", "999999", "1", "999999999", "-27630991429646450.0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- The help text's table ---
+
+// The columns of a line with tab stops every four characters.
+std::vector<int> Columns(const QString& line) {
+  std::vector<int> columns;
+  int column = 0;
+  for (const QChar c : line) {
+    columns.push_back(column);
+    column = c == '\t' ? (column / 4 + 1) * 4 : column + 1;
+  }
+  return columns;
+}
+
+TEST_F(WindowTest, HelpTableColumnsLineUp) {
+  auto* edit = static_cast<QTextEdit*>(::helpWnd().EditField1().Widget());
+  EXPECT_TRUE(QFontInfo(edit->font()).fixedPitch());
+  const qreal advance = QFontMetricsF(edit->font()).horizontalAdvance(QChar(' '));
+  edit->document()->documentLayout()->documentSize();  // lays the text out
+  const QStringList lines = edit->toPlainText().split('\n');
+  int tableLines = 0;
+  for (int number = 0; number < lines.size(); ++number) {
+    const QString& line = lines[number];
+    if (!line.contains('\t')) continue;
+    ++tableLines;
+    SCOPED_TRACE(line.toStdString());
+    const QTextBlock block = edit->document()->findBlockByNumber(number);
+    const QTextLayout* layout = block.layout();
+    ASSERT_EQ(layout->lineCount(), 1);
+    const qreal start = layout->lineAt(0).cursorToX(0);
+    const std::vector<int> columns = Columns(line);
+    for (int i = 0; i < line.size(); ++i) {
+      EXPECT_NEAR(layout->lineAt(0).cursorToX(i) - start, columns[i] * advance, 0.5) << i;
+    }
+  }
+  EXPECT_EQ(tableLines, 5);
+}
+
+}  // namespace
