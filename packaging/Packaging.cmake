@@ -35,6 +35,27 @@ if(UNIX AND NOT APPLE)
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vorpex
     RENAME copyright)
+
+  # The manual page and the package's change log, compressed as Debian wants
+  # them (gzip -9, no name or time stamp in the header).
+  find_program(VORPEX_GZIP gzip REQUIRED)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/vorpex.1.in ${PROJECT_BINARY_DIR}/vorpex.1 @ONLY)
+  set(_vorpex_compressed)
+  foreach(_pair "${PROJECT_BINARY_DIR}/vorpex.1|vorpex.1.gz"
+                "${CMAKE_CURRENT_LIST_DIR}/changelog|changelog.gz")
+    string(REPLACE "|" ";" _pair "${_pair}")
+    list(GET _pair 0 _source)
+    list(GET _pair 1 _output)
+    add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${_output}
+      COMMAND sh -c "\"$1\" -9n -c \"$2\" > \"$3\"" sh
+              ${VORPEX_GZIP} ${_source} ${PROJECT_BINARY_DIR}/${_output}
+      DEPENDS ${_source}
+      VERBATIM)
+    list(APPEND _vorpex_compressed ${PROJECT_BINARY_DIR}/${_output})
+  endforeach()
+  add_custom_target(vorpex_package_docs ALL DEPENDS ${_vorpex_compressed})
+  install(FILES ${PROJECT_BINARY_DIR}/vorpex.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vorpex)
 endif()
 
 # --- macOS bundle --------------------------------------------------------------
@@ -95,10 +116,10 @@ include(CPack)
 
 # --- Package test ------------------------------------------------------------------
 
-# Builds the .deb, installs it with its dependencies, starts the installed
-# program under Xvfb and uninstalls it again. Runs as root only; a sanitizer
-# build is not packaged. Added at the end of the top-level directory, where
-# BUILD_TESTING is known.
+# Builds the .deb and checks it without touching the system; installs it for
+# real only when VORPEX_PACKAGE_INSTALL=1 is in the environment (see
+# test-deb.sh). A sanitizer build is not packaged. Added at the end of the
+# top-level directory, where BUILD_TESTING is known.
 function(_vorpex_add_package_test)
   if(BUILD_TESTING AND NOT VORPEX_SANITIZE AND UNIX AND NOT APPLE)
     add_test(NAME package_deb
@@ -106,7 +127,6 @@ function(_vorpex_add_package_test)
               ${PROJECT_BINARY_DIR} ${PROJECT_SOURCE_DIR})
     set_tests_properties(package_deb PROPERTIES
       LABELS package
-      SKIP_RETURN_CODE 77
       TIMEOUT 600)
   endif()
 endfunction()

@@ -1,35 +1,41 @@
 #!/usr/bin/env bash
-# The Debian package, end to end: builds it with cpack from a built tree,
-# checks its control data and contents, installs it with apt-get (which must
-# pull every dependency from the package's own Depends), checks the installed
-# files, starts the installed program under a private Xvfb until its splash
-# window shows, ends it and uninstalls the package with whatever it pulled in.
+# The Debian package, checked without touching the system: the build tree's
+# binary (no empty RUNPATH entry), the .deb built with cpack from the built
+# tree (control data, lintian, contents), the files extracted from it (no
+# RPATH, every library found, desktop entry, icons, documents), apt-get's
+# simulated install of it, and the extracted program started under a private
+# Xvfb until its splash window shows.
 #
 #   test-deb.sh BUILD_DIR SOURCE_DIR
 #
-# Installing a package needs root: run as anyone else, it exits with 77
-# (skipped). Needs cpack, dpkg-dev (dpkg-shlibdeps), desktop-file-utils,
-# xvfb, xdotool and x11-utils (xprop).
+# With VORPEX_PACKAGE_INSTALL=1 in the environment it also installs the
+# package for real (root only), starts the installed program and purges the
+# package with whatever the install pulled in; it refuses when a vorpex
+# package is installed already. Needs cpack, dpkg-dev (dpkg-shlibdeps),
+# lintian, desktop-file-utils, xvfb, xdotool and x11-utils (xprop).
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
 source_dir=$(cd "$2" && pwd)
-
-if [ "$(id -u)" -ne 0 ]; then
-  echo "SKIP: installing a package needs root"
-  exit 77
-fi
+install_for_real=false
+[ "${VORPEX_PACKAGE_INSTALL:-0}" = 1 ] && install_for_real=true
 
 fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
 
-for tool in cpack:cmake dpkg-shlibdeps:dpkg-dev desktop-file-validate:desktop-file-utils \
-  Xvfb:xvfb xdotool:xdotool xprop:x11-utils; do
+for tool in cpack:cmake dpkg-shlibdeps:dpkg-dev lintian:lintian readelf:binutils \
+  desktop-file-validate:desktop-file-utils Xvfb:xvfb xdotool:xdotool xprop:x11-utils; do
   command -v "${tool%%:*}" >/dev/null 2>&1 ||
     fail "${tool%%:*} not found; install the Debian package ${tool#*:}"
 done
+if $install_for_real; then
+  [ "$(id -u)" -eq 0 ] || fail "VORPEX_PACKAGE_INSTALL=1: installing a package needs root"
+  if dpkg-query -W -f='${db:Status-Abbrev}' vorpex 2>/dev/null | grep -q '^.i'; then
+    fail "a vorpex package is installed already; the test leaves it alone"
+  fi
+fi
 
 work=$(mktemp -d)
 chmod 755 "$work"  # apt-get reads the package as its own unprivileged user
@@ -56,8 +62,8 @@ apt_get() {
   DEBIAN_FRONTEND=noninteractive apt-get -y -q -o DPkg::Lock::Timeout=120 "$@"
 }
 
-# Leaves the machine as it was: no program, no X server, no package, nothing
-# that the install pulled in.
+# Leaves the machine as it was: no program, no X server and, after a real
+# install, no package and nothing that the install pulled in.
 cleanup() {
   local status=$?
   set +e
@@ -75,24 +81,34 @@ trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-# Width and height of a PNG, read from its IHDR chunk (bytes 16-23).
-png_size() {
-  local w h
-  w=$(od -An -tu1 -j16 -N4 "$1" | awk '{ print $1*16777216 + $2*65536 + $3*256 + $4 }')
-  h=$(od -An -tu1 -j20 -N4 "$1" | awk '{ print $1*16777216 + $2*65536 + $3*256 + $4 }')
-  echo "${w}x${h}"
+# The RPATH and RUNPATH entries of an ELF file, one a line ("" for none).
+search_paths() {
+  readelf -d "$1" | sed -n 's/.*(\(RPATH\|RUNPATH\)).*\[\(.*\)\]$/\2/p'
 }
+
+# Width and height of a PNG.
+source "$source_dir/scripts/png-size.sh"
 
 icon_sizes=(16 32 48 64 128 256)
 expected_files=(
   /usr/bin/vorpex
   /usr/share/applications/vorpex.desktop
+  /usr/share/doc/vorpex/changelog.gz
   /usr/share/doc/vorpex/copyright
   /usr/share/icons/hicolor/scalable/apps/vorpex.svg
+  /usr/share/man/man1/vorpex.1.gz
 )
 for size in "${icon_sizes[@]}"; do
   expected_files+=("/usr/share/icons/hicolor/${size}x${size}/apps/vorpex.png")
 done
+
+echo "== The build tree's binary"
+# An empty entry makes the loader search the current directory.
+runpath=$(search_paths "$build/vorpex")
+echo "RPATH/RUNPATH: '${runpath}'"
+if [ -n "$runpath" ]; then
+  grep -qE '(^|:)(:|$)' <<<"$runpath" && fail "$build/vorpex searches the current directory: '$runpath'"
+fi
 
 echo "== Building the package"
 timeout 300 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/cpack" >"$work/cpack.log" 2>&1 ||
@@ -124,11 +140,97 @@ for dependency in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libc6 li
   grep -qxF "$dependency" <<<"$depends_names" || fail "Depends lacks $dependency: $depends"
 done
 
+echo "== lintian"
+# The project has no contact address: the Maintainer field and the change
+# log's trailer line, which both want one, are the only findings let pass.
+lintian --fail-on none "$deb" 2>/dev/null | tee "$work/lintian.log"
+findings=$(grep -E '^[EW]: ' "$work/lintian.log" |
+  grep -vE '^E: vorpex: malformed-contact Maintainer ' |
+  grep -vE '^W: vorpex: syntax-error-in-debian-changelog "(badly formatted trailer line|found eof where expected more change data or trailer)" \[usr/share/doc/vorpex/changelog.gz:[0-9]+\]$' ||
+  true)
+[ -z "$findings" ] || fail "lintian reports errors or warnings: $findings"
+
 echo "== Contents"
 # Exactly the expected files, nothing more (no libraries, headers or tests).
 dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\.||' | sort >"$work/contents"
 printf '%s\n' "${expected_files[@]}" | sort >"$work/expected"
 diff -u "$work/expected" "$work/contents" || fail "the package's files differ from the expected list"
+
+echo "== Extracted files"
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+[ -x "$root/usr/bin/vorpex" ] || fail "usr/bin/vorpex is not executable"
+# Its libraries are in the system's paths: no search path of its own.
+[ -z "$(search_paths "$root/usr/bin/vorpex")" ] ||
+  fail "usr/bin/vorpex carries a search path: $(search_paths "$root/usr/bin/vorpex")"
+if ldd "$root/usr/bin/vorpex" | grep -q "not found"; then
+  ldd "$root/usr/bin/vorpex"
+  fail "usr/bin/vorpex misses shared libraries"
+fi
+desktop_file="$root/usr/share/applications/vorpex.desktop"
+desktop-file-validate "$desktop_file" || fail "vorpex.desktop does not validate"
+desktop_value() { sed -n "s/^$1=//p" "$desktop_file"; }
+[ "$(desktop_value Exec)" = vorpex ] || fail "the desktop entry does not start vorpex"
+[ "$(desktop_value Icon)" = vorpex ] || fail "the desktop entry does not name the vorpex icon"
+for size in "${icon_sizes[@]}"; do
+  got=$(png_size "$root/usr/share/icons/hicolor/${size}x${size}/apps/vorpex.png")
+  [ "$got" = "${size}x${size}" ] || fail "the ${size}x${size} icon is $got"
+done
+cmp "$source_dir/LICENSE" "$root/usr/share/doc/vorpex/copyright" ||
+  fail "the copyright file is not the license"
+zcat "$root/usr/share/doc/vorpex/changelog.gz" | head -n 1 | grep -q '^vorpex (1\.1\.0) ' ||
+  fail "the change log's latest entry is not for 1.1.0"
+
+echo "== Simulated install"
+apt-get install --simulate --no-install-recommends "$deb" >"$work/simulate.log" 2>&1 ||
+  { cat "$work/simulate.log"; fail "apt-get cannot install the package"; }
+grep -E '^(Inst|Conf|Remv) ' "$work/simulate.log" || true
+! grep -q '^Remv ' "$work/simulate.log" || fail "installing the package would remove packages"
+
+# Starts a program under the private Xvfb and checks that its first window is
+# the splash, with the window class that the desktop entry names.
+xvfb_display() {
+  [ -n "$xvfb_pid" ] && return 0
+  mkfifo "$work/displayfd"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/displayfd" \
+    >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  local display=""
+  read -r -t 30 display <"$work/displayfd" || true
+  [ -n "$display" ] || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
+  export DISPLAY=":$display"
+  unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+  mkdir -m 700 "$work/runtime"
+}
+start_and_check() {
+  xvfb_display
+  XDG_RUNTIME_DIR="$work/runtime" "$1" >"$work/vorpex.log" 2>&1 &
+  app_pid=$!
+  local window
+  window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$app_pid" | head -n 1) || true
+  [ -n "$window" ] || { cat "$work/vorpex.log"; fail "no window of $1 showed"; }
+  kill -0 "$app_pid" 2>/dev/null || fail "$1 ended by itself"
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  [ "${WIDTH}x${HEIGHT}" = 525x300 ] || fail "the first window is ${WIDTH}x${HEIGHT}, not the 525x300 splash"
+  # Desktops match windows to the desktop entry through the window class.
+  local wm_class wanted
+  wm_class=$(xprop -id "$window" WM_CLASS)
+  wanted=$(desktop_value StartupWMClass)
+  grep -q "\"$wanted\"" <<<"$wm_class" ||
+    fail "the window class ($wm_class) does not match StartupWMClass=$wanted"
+  echo "splash window $window: ${WIDTH}x${HEIGHT}, $wm_class"
+  kill "$app_pid"
+  wait "$app_pid" || true
+  app_pid=""
+}
+
+echo "== Starting the extracted program"
+start_and_check "$root/usr/bin/vorpex"
+
+if ! $install_for_real; then
+  echo "PASS: package built and checked; nothing installed (VORPEX_PACKAGE_INSTALL=1 installs it)"
+  exit 0
+fi
 
 echo "== Installing"
 installed_packages >"$packages_before"
@@ -139,55 +241,12 @@ apt_get install --no-install-recommends "$deb" >"$work/install.log" 2>&1 ||
 find_pulled
 [ "$(dpkg-query -W -f='${db:Status-Abbrev}${Version}' vorpex)" = "ii 1.1.0" ] ||
   fail "vorpex 1.1.0 is not installed"
-
-echo "== Installed files"
 for file in "${expected_files[@]}"; do
-  [ -f "$file" ] || fail "$file is missing"
+  cmp "$root$file" "$file" || fail "$file is not as in the package"
 done
-[ -x /usr/bin/vorpex ] || fail "/usr/bin/vorpex is not executable"
-if ldd /usr/bin/vorpex | grep -q "not found"; then
-  ldd /usr/bin/vorpex
-  fail "/usr/bin/vorpex misses shared libraries"
-fi
-desktop-file-validate /usr/share/applications/vorpex.desktop ||
-  fail "vorpex.desktop does not validate"
-desktop_value() { sed -n "s/^$1=//p" /usr/share/applications/vorpex.desktop; }
-[ "$(desktop_value Exec)" = vorpex ] || fail "the desktop entry does not start vorpex"
-[ "$(desktop_value Icon)" = vorpex ] || fail "the desktop entry does not name the vorpex icon"
-for size in "${icon_sizes[@]}"; do
-  got=$(png_size "/usr/share/icons/hicolor/${size}x${size}/apps/vorpex.png")
-  [ "$got" = "${size}x${size}" ] || fail "the ${size}x${size} icon is $got"
-done
-cmp "$source_dir/LICENSE" /usr/share/doc/vorpex/copyright ||
-  fail "the copyright file is not the license"
 
 echo "== Starting the installed program"
-mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/displayfd" \
-  >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display=""
-read -r -t 30 display <"$work/displayfd" || true
-[ -n "$display" ] || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
-export DISPLAY=":$display"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-mkdir -m 700 "$work/runtime"
-XDG_RUNTIME_DIR="$work/runtime" /usr/bin/vorpex >"$work/vorpex.log" 2>&1 &
-app_pid=$!
-window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$app_pid" | head -n 1) || true
-[ -n "$window" ] || { cat "$work/vorpex.log"; fail "no window of the installed program showed"; }
-kill -0 "$app_pid" 2>/dev/null || fail "the installed program ended by itself"
-eval "$(xdotool getwindowgeometry --shell "$window")"
-[ "${WIDTH}x${HEIGHT}" = 525x300 ] || fail "the first window is ${WIDTH}x${HEIGHT}, not the 525x300 splash"
-# Desktops match windows to the desktop entry through the window class.
-wm_class=$(xprop -id "$window" WM_CLASS)
-wm_class_wanted=$(desktop_value StartupWMClass)
-grep -q "\"$wm_class_wanted\"" <<<"$wm_class" ||
-  fail "the window class ($wm_class) does not match StartupWMClass=$wm_class_wanted"
-echo "splash window $window: ${WIDTH}x${HEIGHT}, $wm_class"
-kill "$app_pid"
-wait "$app_pid" || true
-app_pid=""
+start_and_check /usr/bin/vorpex
 
 echo "== Uninstalling"
 apt_get purge vorpex >"$work/purge.log" 2>&1 || { cat "$work/purge.log"; fail "apt-get could not remove the package"; }
@@ -203,4 +262,4 @@ for file in "${expected_files[@]}"; do
   [ ! -e "$file" ] || fail "$file is left after the removal"
 done
 [ ! -e /usr/share/doc/vorpex ] || fail "/usr/share/doc/vorpex is left after the removal"
-echo "PASS: package built, installed, started and removed"
+echo "PASS: package built, checked, installed, started and removed"

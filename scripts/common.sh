@@ -2,7 +2,7 @@
 # installed when missing (through sudo when not root).
 
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core dpkg-dev)
-TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool xclip x11-utils x11-xkb-utils openbox imagemagick desktop-file-utils)
+TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool xclip x11-utils x11-xkb-utils openbox imagemagick desktop-file-utils lintian)
 
 install_packages() {
   local missing=() package

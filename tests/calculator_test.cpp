@@ -90,18 +90,20 @@ void PrintTo(const ResultCase& c, std::ostream* os) {
 }
 
 // With N 100, 2 classes, BIC 100 and entropy .5 the criterion is 100 + 100 ln 2 = 169.3; each row
-// changes one or two of these. N and the classes are whole numbers: fractions are cut off and
-// values beyond the Integer range are its largest value.
+// changes one or two of these. N and the classes are whole numbers: fractions are cut toward zero
+// and values beyond the Integer range are its largest value.
 constexpr ResultCase kResults[] = {
     {"Reference", "100", "2", "100", ".5", "169.3"},
     {"SpaceAsNIsNoSubjects", " ", "2", "100", ".5", "100.0"},
     {"MinusAsNIsNoSubjects", "-", "2", "100", ".5", "100.0"},
     {"NoSubjects", "0", "2", "100", ".5", "100.0"},
     {"NegativeSubjects", "-100", "2", "100", ".5", "30.7"},
+    {"NegativeFractionalSubjectsCutTowardZero", "-2.9", "2", "100", ".5", "98.6"},
     {"SubjectsBeyondDoubleRange", "9e999", "2", "100", ".5", "6393154322601328000.0"},
     {"LongDigitSubjects", "12345678901234567890123", "2", "100", ".5", "6393154322601328000.0"},
     {"FractionalClassesCutToOne", "100", "1.9", "100", ".5", "100.0"},
     {"FractionalClassesCutToTwo", "100", "2.9", "100", ".5", "169.3"},
+    {"NegativeFractionalClassesCutToNoClasses", "100", "-.9", "100", ".5", "-Infinity"},
     {"NoClasses", "100", "0", "100", ".5", "-Infinity"},
     {"PointAsClassesIsNoClasses", "100", ".", "100", ".5", "-Infinity"},
     {"SpaceAsClassesIsNoClasses", "100", " ", "100", ".5", "-Infinity"},
@@ -121,6 +123,11 @@ constexpr ResultCase kResults[] = {
     {"PointAsEntropyIsZero", "100", "2", "100", ".", "238.6"},
     {"EntropyAboveOne", "100", "2", "100", "1.5", "30.7"},
     {"EntropyBeyondDoubleRange", "100", "2", "100", "9e999", "-Infinity"},
+    {"HalfWithoutLeadingZero", "100", "1", ".5", ".5", ".5"},
+    {"NegativeBelowOneWithoutLeadingZero", "100", "1", "-.3", ".5", "-.3"},
+    {"ZeroAsPointZero", "100", "1", "0", ".5", ".0"},
+    // The products in the order ((2 (1 - entropy)) N) ln K: regrouped, this shows "...514.5".
+    {"ProductsInTheStatedOrder", "8348", "78366", "269836", "481895229", "-90668419297514.4"},
 };
 
 class CalculateShows : public WindowTest, public ::testing::WithParamInterface<ResultCase> {};
