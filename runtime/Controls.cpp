@@ -62,6 +62,9 @@ RectControl::~RectControl() { delete widget_; }
 
 void RectControl::SetWidget(QWidget* widget) {
   widget_ = widget;
+  // Sized by its declaration: shown unsized, it would first be fitted to its
+  // contents, which loads the default font only to measure them.
+  widget_->setAttribute(Qt::WA_Resized);
   widget_->show();  // shown with its window unless declared invisible
   UpdateFocusPolicy();
 }
