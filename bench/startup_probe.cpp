@@ -42,6 +42,7 @@ void AtCalculatorPainted(long long paint, long long painted) {
 void AtSplashPainted(long long paint, long long painted) {
   bench::Report("first_paint_ns", paint);
   bench::Report("painted_ns", painted);
+  bench::Report("cpu_ns", bench::ProcessCpuNs());
   bench::Report("splash_hwm_kib", bench::PeakResidentKiB());
   // The splash alone: the other windows come when they are first needed.
   bench::Report("calculator_built_at_splash", Built(ControlWnd::Class()));
