@@ -31,6 +31,7 @@ int main(int argc, char* argv[]) {
                [](long long paint, long long painted) {
                  bench::Report("first_paint_ns", paint);
                  bench::Report("painted_ns", painted);
+                 bench::Report("cpu_ns", bench::ProcessCpuNs());
                  bench::Report("hwm_kib", bench::PeakResidentKiB());
                  QCoreApplication::quit();
                });

@@ -137,13 +137,15 @@ int main(int argc, char* argv[]) {
     constexpr double kMiB = 1024.0;
     std::printf("runs=%d\n", runs);
     const char* names[] = {"vorpex", "bare", "text"};
-    double paint[3], painted[3], memory[3];
+    double paint[3], painted[3], cpu[3], memory[3];
     for (int p = 0; p < 3; ++p) {
       paint[p] = MedianOf(results[p], "first_paint_ns", "start_ns", kMs);
       painted[p] = MedianOf(results[p], "painted_ns", "start_ns", kMs);
+      cpu[p] = MedianOf(results[p], "cpu_ns", "", kMs);
       memory[p] = MedianOf(results[p], "hwm_kib", "", kMiB);
       std::printf("%s_first_paint_ms=%.1f\n", names[p], paint[p]);
       std::printf("%s_painted_ms=%.1f\n", names[p], painted[p]);
+      std::printf("%s_cpu_ms=%.1f\n", names[p], cpu[p]);
       std::printf("%s_hwm_mib=%.1f\n", names[p], memory[p]);
     }
     std::printf("startup_ratio=%.2f\n", paint[0] / paint[1]);
@@ -151,6 +153,7 @@ int main(int argc, char* argv[]) {
     std::printf("memory_ratio=%.2f\n", memory[0] / memory[1]);
     std::printf("text_startup_ratio=%.2f\n", paint[0] / paint[2]);
     std::printf("text_painted_ratio=%.2f\n", painted[0] / painted[2]);
+    std::printf("text_cpu_ratio=%.2f\n", cpu[0] / cpu[2]);
     std::printf("text_memory_ratio=%.2f\n", memory[0] / memory[2]);
     std::printf("vorpex_splash_hwm_mib=%.1f\n", MedianOf(probe, "splash_hwm_kib", "", kMiB));
     std::printf("handover_ms=%.2f\n", MedianOf(probe, "handover_ns", "", kMs));

@@ -69,6 +69,9 @@ void RectControl::SetWidget(QWidget* widget) {
   top_ = box.y();
   width_ = box.width();
   height_ = box.height();
+  // Sized by its declaration: shown unsized, it would first be fitted to its
+  // contents, which loads the default font only to measure them.
+  widget_->setAttribute(Qt::WA_Resized);
   widget_->show();  // shown with its window unless declared invisible
   UpdateFocusPolicy();
 }

@@ -15,9 +15,10 @@ class Picture {
   explicit Picture(std::unique_ptr<QImage> image);
   ~Picture();
 
-  // Opens a picture resource by file name ("bic.png"), decoding it; a version
-  // for high-resolution screens ("bic@2x.png") is taken instead where the
-  // screen needs it and the resource has one. Nothing when there is no such
+  // Opens a picture resource by file name ("bic.png"): its pre-decoded twin
+  // ("bic.png.pixels") where there is a sound one, else the file, decoded. A
+  // version for high-resolution screens ("bic@2x.png") is taken instead where
+  // the screen needs it and the resource has one. Nothing when there is no such
   // resource or it does not decode.
   static std::shared_ptr<Picture> OpenFromApp(std::string_view name);
 
