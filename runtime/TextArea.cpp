@@ -113,7 +113,11 @@ void StyledText::Bold(Integer start, Integer length, bool value) {
   cursor.setPosition(static_cast<int>(to), QTextCursor::KeepAnchor);
   QTextCharFormat format;
   format.setFontWeight(value ? QFont::Bold : QFont::Normal);
+  // Styling by the program is no edit of the user's: Undo does not take it back.
+  const bool undo = document->isUndoRedoEnabled();
+  document->setUndoRedoEnabled(false);
   cursor.mergeCharFormat(format);
+  document->setUndoRedoEnabled(undo);
 }
 
 bool StyledText::Bold(Integer position) const {
