@@ -397,10 +397,6 @@ TEST_F(Menus, OnlyAnOpeningEditMenuAsksWhatTheClipboardOffersAndNothingReadsIt) 
     ASSERT_TRUE(Eventually([&] { return HasFocus(field); })) << input;
     Type(field, "1");
   }
-  Click(w.helpBtn());
-  ASSERT_TRUE(InFront(helpWnd()));
-  helpWnd().EditField1().SetFocus();
-  ASSERT_TRUE(Eventually([] { return HasFocus(helpWnd().EditField1()); }));
   EXPECT_EQ(data->asked, 0);
 
   EXPECT_TRUE(Offered(Item("EditPaste")));
