@@ -46,17 +46,15 @@ constexpr MenuRow kInfoMenu[] = {
 // attached, and its menu is looked up afresh by Name.
 void Build(rt::MenuItem& bar, std::span<const MenuRow> rows) {
   for (const MenuRow& row : rows) {
-    auto object = rt::New(row.type());
-    auto& item = rt::Cast<rt::MenuItem>(*object);
-    item.Constructor();
-    item.SetName(row.name);
-    item.SetAutoEnabled(true);
-    item.SetValue(row.caption);
-    item.SetVisible(true);
-    if (row.shortcut) item.SetShortcut(*row.shortcut);
+    auto item = rt::NewAs<rt::MenuItem>(row.type());
+    item->Constructor();
+    item->SetName(row.name);
+    item->SetAutoEnabled(true);
+    item->SetValue(row.caption);
+    item->SetVisible(true);
+    if (row.shortcut) item->SetShortcut(*row.shortcut);
     rt::MenuItem& menu = row.menu.empty() ? bar : rt::Cast<rt::MenuItem>(bar.Child(row.menu));
-    object.release();
-    menu.AddMenu(std::unique_ptr<rt::MenuItem>(&item));
+    menu.AddMenu(std::move(item));
   }
 }
 
@@ -90,11 +88,9 @@ void MenuBar1::Untitled2() { Build(*this, kInfoMenu); }
 
 class MenuBar1& MenuBar1() {
   if (MenuBar1::_implicitInstance == nullptr) {
-    auto object = rt::New(MenuBar1::Class());
-    auto& bar = rt::Cast<class MenuBar1>(*object);
-    bar.Constructor();  // a failure drops the partly built bar
-    object.release();
-    MenuBar1::_implicitInstance.reset(&bar);
+    auto bar = rt::NewAs<class MenuBar1>(MenuBar1::Class());
+    bar->Constructor();  // a failure drops the partly built bar
+    MenuBar1::_implicitInstance = std::move(bar);
   }
   return *MenuBar1::_implicitInstance;
 }

@@ -69,13 +69,11 @@ void EarlyStartup() {
 void InitFileTypes() {}  // the program opens no documents
 
 void NewAppInstance() {
-  auto object = rt::New(Vorpex::Class());
-  auto& app = rt::Cast<Vorpex>(*object);
-  app.Constructor();
-  app._x_SetVersionData(1, 1, 0, 0, 3, kLongVersion, "1.1", "Vorpex");
-  app.SetMenuBar(&MenuBar1());
-  object.release();
-  rt::RuntimeRegisterAppObject(std::unique_ptr<rt::Application>(&app));
+  auto app = rt::NewAs<Vorpex>(Vorpex::Class());
+  app->Constructor();
+  app->_x_SetVersionData(1, 1, 0, 0, 3, kLongVersion, "1.1", "Vorpex");
+  app->SetMenuBar(&MenuBar1());
+  rt::RuntimeRegisterAppObject(std::move(app));
 }
 
 void ApplicationAddMenuHandlers() {}  // the application object handles no menu item

@@ -6,13 +6,21 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QPointer>
 #include <QTextEdit>
+#include <algorithm>
 
 #include "runtime/Application.h"
 #include "runtime/Bridge_p.h"
 #include "runtime/Window.h"
 
 namespace rt {
+
+// Reads null once the action was released.
+struct MenuItem::ActionRef {
+  QPointer<QAction> action;
+};
 
 namespace {
 
@@ -53,9 +61,25 @@ Edit EditCommand(std::string_view name) {
   return Edit::None;
 }
 
-bool CanEdit(Edit command) {
+// Whether the clipboard offers text, judged from the kinds of data it holds:
+// one question to the clipboard's owner, which the platform bounds by its
+// clipboard time-out; the text itself is never converted here.
+bool ClipboardOffersText() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  if (data == nullptr) return false;
+  const QStringList formats = data->formats();
+  return std::any_of(formats.begin(), formats.end(),
+                     [](const QString& f) { return f.startsWith(QLatin1String("text/plain")); });
+}
+
+// Whether an editing command applies to the focused text control. Paste asks
+// the clipboard only with `askClipboard` (when the Edit menu opens); otherwise
+// it is offered wherever text can be inserted, and a shortcut just tries.
+bool CanEdit(Edit command, bool askClipboard) {
   QWidget* focus = QApplication::focusWidget();
-  const bool clipboard = !QApplication::clipboard()->text().isEmpty();
+  const auto canPaste = [askClipboard](bool readOnly) {
+    return !readOnly && (!askClipboard || ClipboardOffersText());
+  };
   if (auto* line = qobject_cast<QLineEdit*>(focus)) {
     switch (command) {
       case Edit::Undo:
@@ -66,7 +90,7 @@ bool CanEdit(Edit command) {
       case Edit::Copy:
         return line->hasSelectedText();
       case Edit::Paste:
-        return clipboard && !line->isReadOnly();
+        return canPaste(line->isReadOnly());
       case Edit::SelectAll:
         return !line->text().isEmpty();
       case Edit::None:
@@ -84,7 +108,7 @@ bool CanEdit(Edit command) {
       case Edit::Copy:
         return selection;
       case Edit::Paste:
-        return clipboard && !area->isReadOnly();
+        return canPaste(area->isReadOnly());
       case Edit::SelectAll:
         return !area->document()->isEmpty();
       case Edit::None:
@@ -156,14 +180,16 @@ QKeySequence ShortcutOf(const std::optional<String>& shortcut) {
 
 // What happens when an item is chosen, and whether it can be.
 struct MenuRouting {
-  static bool Enabled(MenuItem& item) {
+  // Whether the item can be chosen now; the clipboard is asked only with
+  // `askClipboard`.
+  static bool Enabled(MenuItem& item, bool askClipboard) {
     if (item.Count() > 0) return true;  // a menu
     if (Window* front = FrontWindow(); front != nullptr && front->MenuHandler(item.Name())) {
       return true;
     }
     if (item.HasOwnAction()) return true;
     if (const Edit command = EditCommand(item.Name()); command != Edit::None) {
-      return CanEdit(command);
+      return CanEdit(command, askClipboard);
     }
     return !item.AutoEnabled();
   }
@@ -179,8 +205,9 @@ struct MenuRouting {
     }
   }
 
+  // Brings the enabling of a menu's items up to date as the menu opens.
   static void Update(MenuItem& item) {
-    if (item.action_ != nullptr) item.action_->setEnabled(Enabled(item));
+    if (QAction* action = item.action_->action) action->setEnabled(Enabled(item, true));
     for (const auto& child : item.children_) Update(*child);
   }
 
@@ -217,25 +244,23 @@ const ClassRecord& MenuBar::Class() {
   return record;
 }
 
-MenuItem::MenuItem() = default;
+MenuItem::MenuItem() : action_(std::make_unique<ActionRef>()) {}
 
-MenuItem::~MenuItem() {
-  if (ActionHolder() != nullptr) delete action_;
-}
+MenuItem::~MenuItem() { delete action_->action.data(); }
 
 void MenuItem::SetValue(std::string_view value) {
   value_ = value;
-  if (action_ != nullptr) action_->setText(detail::ToQt(value_));
+  if (QAction* action = action_->action) action->setText(detail::ToQt(value_));
 }
 
 void MenuItem::SetShortcut(std::string_view shortcut) {
   shortcut_ = String(shortcut);
-  if (action_ != nullptr) action_->setShortcut(ShortcutOf(shortcut_));
+  if (QAction* action = action_->action) action->setShortcut(ShortcutOf(shortcut_));
 }
 
 void MenuItem::SetVisible(bool value) {
   visible_ = value;
-  if (action_ != nullptr) action_->setVisible(value);
+  if (QAction* action = action_->action) action->setVisible(value);
 }
 
 void MenuItem::AddMenu(std::unique_ptr<MenuItem> item) {
@@ -259,22 +284,21 @@ MenuItem* MenuItem::Lookup(std::string_view name) const {
 }
 
 QAction* MenuItem::Action() {
-  if (action_ == nullptr) {
-    if (ActionHolder() == nullptr) ActionHolder() = new QObject;
-    action_ = new QAction(detail::ToQt(value_), ActionHolder());
-    action_->setShortcut(ShortcutOf(shortcut_));
-    action_->setVisible(visible_);
-    if (dynamic_cast<QuitMenuItem*>(this) != nullptr) action_->setMenuRole(QAction::QuitRole);
-    if (dynamic_cast<PrefsMenuItem*>(this) != nullptr) {
-      action_->setMenuRole(QAction::PreferencesRole);
-    }
-    QObject::connect(action_, &QAction::triggered, [this] { MenuRouting::Choose(*this); });
-    // Shortcuts work without opening a menu: keep the enabling current.
-    QObject::connect(qApp, &QApplication::focusChanged, action_,
-                     [this] { action_->setEnabled(MenuRouting::Enabled(*this)); });
-    action_->setEnabled(MenuRouting::Enabled(*this));
-  }
-  return action_;
+  if (QAction* action = action_->action) return action;
+  if (ActionHolder() == nullptr) ActionHolder() = new QObject;
+  auto* action = new QAction(detail::ToQt(value_), ActionHolder());
+  action_->action = action;
+  action->setShortcut(ShortcutOf(shortcut_));
+  action->setVisible(visible_);
+  if (dynamic_cast<QuitMenuItem*>(this) != nullptr) action->setMenuRole(QAction::QuitRole);
+  if (dynamic_cast<PrefsMenuItem*>(this) != nullptr) action->setMenuRole(QAction::PreferencesRole);
+  QObject::connect(action, &QAction::triggered, [this] { MenuRouting::Choose(*this); });
+  // Shortcuts work without opening a menu: keep the enabling current, but
+  // never wait on the clipboard for it.
+  QObject::connect(qApp, &QApplication::focusChanged, action,
+                   [this, action] { action->setEnabled(MenuRouting::Enabled(*this, false)); });
+  action->setEnabled(MenuRouting::Enabled(*this, false));
+  return action;
 }
 
 bool QuitMenuItem::OwnAction() {

@@ -54,7 +54,8 @@ class MenuItem : public Object {
   // The item with that Name anywhere below this one, or null.
   MenuItem* Lookup(std::string_view name) const;
 
-  // The platform action of this item, made on first use; for the runtime.
+  // The platform action of this item, made on first use (again, once the
+  // runtime released the actions); for the runtime.
   QAction* Action();
 
  protected:
@@ -71,7 +72,10 @@ class MenuItem : public Object {
   bool autoEnabled_ = true;
   bool visible_ = true;
   std::vector<std::unique_ptr<MenuItem>> children_;
-  QAction* action_ = nullptr;  // owned by the runtime's action holder
+  // The platform action, owned by the runtime's action holder, which may
+  // release it before this item goes; the item then sees none.
+  struct ActionRef;
+  std::unique_ptr<ActionRef> action_;
 };
 
 // Quits the application with exit code 0 unless the front window handles it.

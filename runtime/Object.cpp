@@ -2,12 +2,25 @@
 
 #include <vector>
 
+#include "runtime/Testing.h"
+
 namespace rt {
 
 namespace {
 std::vector<const ClassRecord*>& Registry() {
   static std::vector<const ClassRecord*> registry;
   return registry;
+}
+
+// A creation that is to fail (a test seam): the class, and how many creations
+// of it are left until then (0: none is to fail).
+struct FailingCreation {
+  String className;
+  int remaining = 0;
+};
+FailingCreation& Failing() {
+  static FailingCreation failing;
+  return failing;
 }
 }  // namespace
 
@@ -37,6 +50,10 @@ std::unique_ptr<Object> New(const ClassRecord& record) {
   if (record.create == nullptr) {
     throw UnsupportedOperationException("class " + String(record.name) + " cannot be created");
   }
+  if (FailingCreation& f = Failing();
+      f.remaining > 0 && f.className == record.name && --f.remaining == 0) {
+    throw RuntimeException("creating " + String(record.name) + " failed");
+  }
   auto object = record.create();
   object->record_ = &record;
   return object;
@@ -47,5 +64,9 @@ bool RuntimeIsEventHandled(const Object& object, std::string_view className, std
   const ClassRecord* record = userClasses ? LookupClass(className) : object.Record();
   return record != nullptr && record->FindEvent({}, event) != nullptr;
 }
+
+namespace testing {
+void FailCreation(std::string_view className, int count) { Failing() = {String(className), count}; }
+}  // namespace testing
 
 }  // namespace rt

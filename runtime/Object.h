@@ -97,6 +97,17 @@ T& Cast(Object& object) {
   return Cast<T>(&object);
 }
 
+// A new object of a registered class, owned as a T: the one way to create and
+// own an object. Raises IllegalCastException, keeping nothing, when the class
+// does not make a T.
+template <class T>
+std::unique_ptr<T> NewAs(const ClassRecord& record) {
+  std::unique_ptr<Object> object = New(record);
+  T& typed = Cast<T>(*object);
+  object.release();  // now owned through `typed`, which may sit elsewhere in the object
+  return std::unique_ptr<T>(&typed);
+}
+
 // Adapts a method of a program class to an Invoker, by the method's signature.
 namespace detail {
 template <class M>

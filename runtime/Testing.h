@@ -31,6 +31,10 @@ void SetResourceFolder(std::string_view folder);
 // Fires an armed timer now, as if its period had passed.
 void FireTimer(Timer& timer);
 
+// The `count`-th object created from now of the class with that full name
+// raises a RuntimeException instead of being created; once.
+void FailCreation(std::string_view className, int count);
+
 // Drops every window the runtime holds.
 void DestroyWindows();
 

@@ -302,10 +302,7 @@ void Window::BuildControls(std::span<const ControlDeclaration> controls) {
 }
 
 std::unique_ptr<Control> Window::NewControl(const ClassRecord& type) {
-  auto object = New(type);
-  auto& created = Cast<Control>(*object);
-  object.release();
-  std::unique_ptr<Control> control(&created);
+  std::unique_ptr<Control> control = NewAs<Control>(type);
   control->Bind(*this, impl_->client);
   return control;
 }
@@ -352,11 +349,10 @@ Window* GetImplicitWindow(std::string_view className) {
 }
 
 Window& NewImplicitWindow(const ClassRecord& record) {
-  auto object = New(record);
-  auto& window = Cast<Window>(*object);
-  object.release();
+  std::unique_ptr<Window> created = NewAs<Window>(record);
+  Window& window = *created;
   auto& held = HeldWindows();
-  held.push_back({String(record.name), std::unique_ptr<Window>(&window)});
+  held.push_back({String(record.name), std::move(created)});
   try {
     window.Constructor();
   } catch (...) {

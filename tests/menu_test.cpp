@@ -6,12 +6,16 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTest>
+#include <QTextEdit>
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <map>
 #include <optional>
 #include <set>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -38,6 +42,23 @@ bool InFront(const rt::Window& window) {
 
 rt::MenuItem& Item(std::string_view name) {
   return rt::Cast<rt::MenuItem>(MenuBar1().Lookup(name));
+}
+
+// Every item below a menu bar or menu, at any depth.
+std::set<const rt::MenuItem*> ItemsBelow(const rt::MenuItem& menu) {
+  std::set<const rt::MenuItem*> items;
+  for (std::size_t i = 0; i < menu.Count(); ++i) {
+    items.insert(&menu.Item(i));
+    items.merge(ItemsBelow(menu.Item(i)));
+  }
+  return items;
+}
+
+// The names and classes of an item and of everything below it, in order.
+std::string Shape(const rt::MenuItem& item) {
+  std::string shape = item.Name() + ":" + std::string(item.Record()->name) + "[";
+  for (std::size_t i = 0; i < item.Count(); ++i) shape += Shape(item.Item(i)) + " ";
+  return shape + "]";
 }
 
 // The menus of a window's platform menu bar that hold an item's action.
@@ -123,6 +144,34 @@ TEST(MenuBar, HoldsEveryItemInItsPlaceWithItsCaptionAndShortcut) {
   EXPECT_EQ(names.size(), std::size(kItems));  // fifteen distinct names
 }
 
+TEST(MenuBar, AFailedFirstBuildLeavesNoSharedBarAndTheNextCallBuildsAWholeOne) {
+  // As before the first call there is no shared bar; the one in use comes back after.
+  struct Restore {
+    std::unique_ptr<class MenuBar1> kept = std::move(MenuBar1::_implicitInstance);
+    ~Restore() { MenuBar1::_implicitInstance = std::move(kept); }
+  } restore;
+  ASSERT_NE(restore.kept, nullptr);
+
+  rt::testing::FailCreation("MenuItem", 4);  // the Edit menu's first separator
+  EXPECT_THROW(MenuBar1(), rt::RuntimeException);
+  EXPECT_EQ(MenuBar1::_implicitInstance, nullptr);
+
+  const class MenuBar1& bar = MenuBar1();
+  EXPECT_NE(&bar, restore.kept.get());
+  EXPECT_EQ(&MenuBar1(), &bar);
+  EXPECT_EQ(Shape(bar), Shape(*restore.kept));
+}
+
+TEST(MenuItem, MakesANewActionOnceItsActionWasReleased) {
+  rt::MenuItem item;
+  item.SetValue("&One");
+  delete item.Action();  // as the runtime releases every action at the end
+  item.SetValue("&Two");
+  item.SetVisible(false);
+  EXPECT_EQ(item.Action()->text(), QStringLiteral("&Two"));
+  EXPECT_FALSE(item.Action()->isVisible());
+}
+
 // Every window with the menu bar shows the same menus, sharing one action per item.
 class PlatformMenus : public WindowTest, public ::testing::WithParamInterface<rt::Window& (*)()> {};
 
@@ -179,16 +228,18 @@ TEST_F(WindowTest, WindowsReachEachItemByItsAccessor) {
   for (const MenuBar1Window* window :
        {static_cast<MenuBar1Window*>(&ControlWnd()), static_cast<MenuBar1Window*>(&helpWnd())}) {
     SCOPED_TRACE(window->Title());
+    std::set<const rt::MenuItem*> reached;
     for (const auto& accessor : kAccessors) {
       SCOPED_TRACE(accessor.name);
       EXPECT_EQ(&accessor.get(*window), MenuBar1().Lookup(accessor.name));
+      reached.insert(&accessor.get(*window));
     }
+    EXPECT_EQ(reached, ItemsBelow(MenuBar1()));  // each item of the bar, by an accessor of its own
     rt::QuitMenuItem& quit = window->FileQuit();
     EXPECT_EQ(quit.Value(), "&Quit");
     EXPECT_EQ(quit.Record(), &rt::QuitMenuItem::Class());
     EXPECT_EQ(window->AboutItem().Record(), &rt::PrefsMenuItem::Class());
   }
-  EXPECT_EQ(std::size(kAccessors), std::size(kItems));
 }
 
 // --- Choosing items ---
@@ -316,6 +367,145 @@ TEST_P(EditItems, ActOnTheFocusedField) {
 }
 
 INSTANTIATE_TEST_SUITE_P(OnTheCalculator, EditItems, ::testing::ValuesIn(kEditCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Data on the clipboard that counts the questions about it.
+class WatchedData : public QMimeData {
+ public:
+  mutable int asked = 0;      // for the kinds of data offered
+  mutable int converted = 0;  // for the data itself
+  QStringList formats() const override {
+    ++asked;
+    return QMimeData::formats();
+  }
+
+ protected:
+  QVariant retrieveData(const QString& format, QMetaType type) const override {
+    ++converted;
+    return QMimeData::retrieveData(format, type);
+  }
+};
+
+TEST_F(Menus, OnlyAnOpeningEditMenuAsksWhatTheClipboardOffersAndNothingReadsIt) {
+  auto* data = new WatchedData;
+  data->setText("12");
+  QApplication::clipboard()->setMimeData(data);
+  class ControlWnd& w = CalculatorInFront();
+  for (Input input : kInputs) {
+    rt::TextField& field = FieldOf(w, input);
+    field.SetFocus();
+    ASSERT_TRUE(Eventually([&] { return HasFocus(field); })) << input;
+    Type(field, "1");
+  }
+  EXPECT_EQ(data->asked, 0);
+
+  EXPECT_TRUE(Offered(Item("EditPaste")));
+  EXPECT_GT(data->asked, 0);
+  EXPECT_EQ(data->converted, 0);
+}
+
+// --- The editing items on the help text ---
+
+constexpr std::string_view kEditing[] = {"EditUndo",  "EditCut",   "EditCopy",
+                                         "EditPaste", "EditClear", "EditSelectAll"};
+
+// The clipboard holds nothing (no format), or data of that format.
+void PutOnClipboard(const char* format, const char* data) {
+  if (format == nullptr) {
+    QApplication::clipboard()->clear();
+    return;
+  }
+  auto* mime = new QMimeData;
+  mime->setData(QString::fromLatin1(format), data);
+  QApplication::clipboard()->setMimeData(mime);
+}
+
+class HelpText : public Menus {
+ protected:
+  // The help text, in front and focused.
+  QTextEdit& Area() {
+    rt::TextArea& area = helpWnd().EditField1();
+    EXPECT_TRUE(InFront(helpWnd()));
+    area.SetFocus();
+    EXPECT_TRUE(Eventually([&] { return HasFocus(area); }));
+    return *static_cast<QTextEdit*>(area.Widget());
+  }
+};
+
+struct AreaState {
+  const char* name;
+  void (*reach)(QTextEdit&);  // from the text as the window opens
+  const char* format;         // of the data on the clipboard; null: none
+  std::array<bool, std::size(kEditing)> offered;
+};
+void PrintTo(const AreaState& c, std::ostream* os) { *os << c.name; }
+
+// clang-format off
+const AreaState kAreaStates[] = {
+    //                                                                      Undo   Cut    Copy   Paste  Delete All
+    {"AsOpened", [](QTextEdit&) {}, nullptr,                               {false, false, false, false, false, true}},
+    {"TextOnTheClipboard", [](QTextEdit&) {}, "text/plain",                {false, false, false, true,  false, true}},
+    {"OtherDataOnTheClipboard", [](QTextEdit&) {}, "image/png",            {false, false, false, false, false, true}},
+    {"AllSelected", [](QTextEdit& e) { e.selectAll(); }, nullptr,          {false, true,  true,  false, true,  true}},
+    {"AfterTyping", [](QTextEdit& e) { QTest::keyClicks(&e, "a"); }, nullptr, {true, false, false, false, false, true}},
+    {"Emptied", [](QTextEdit& e) { e.selectAll(); QTest::keyClick(&e, Qt::Key_Delete); }, nullptr,
+                                                                           {true,  false, false, false, false, false}},
+};
+// clang-format on
+
+class HelpTextOffers : public HelpText, public ::testing::WithParamInterface<AreaState> {};
+
+TEST_P(HelpTextOffers, TheEditingItemsThatApply) {
+  const AreaState& c = GetParam();
+  QTextEdit& area = Area();
+  PutOnClipboard(c.format, "x");
+  c.reach(area);
+  for (std::size_t i = 0; i < std::size(kEditing); ++i) {
+    EXPECT_EQ(Offered(Item(kEditing[i])), c.offered[i]) << kEditing[i];
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Help, HelpTextOffers, ::testing::ValuesIn(kAreaStates),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct AreaEdit {
+  const char* name;
+  const char* clipboard;  // before
+  std::vector<const char*> commands;
+  const char* text;            // after; null: the help text as it was
+  const char* clipboardAfter;  // null: the help text
+};
+void PrintTo(const AreaEdit& c, std::ostream* os) { *os << c.name; }
+
+// clang-format off
+const AreaEdit kAreaEdits[] = {
+    {"SelectAllThenCopy", "old", {"EditSelectAll", "EditCopy"}, nullptr, nullptr},
+    {"SelectAllThenCut", "old", {"EditSelectAll", "EditCut"}, "", nullptr},
+    {"SelectAllThenDelete", "old", {"EditSelectAll", "EditClear"}, "", "old"},
+    {"PasteReplacesTheSelection", "new", {"EditSelectAll", "EditPaste"}, "new", "new"},
+    {"UndoBringsTheTextBack", "old", {"EditSelectAll", "EditClear", "EditUndo"}, nullptr, "old"},
+};
+// clang-format on
+
+class HelpTextEditing : public HelpText, public ::testing::WithParamInterface<AreaEdit> {};
+
+TEST_P(HelpTextEditing, ActsOnTheWholeText) {
+  const AreaEdit& c = GetParam();
+  QTextEdit& area = Area();
+  const QString help = area.toPlainText();
+  ASSERT_FALSE(help.isEmpty());
+  QApplication::clipboard()->setText(QString::fromUtf8(c.clipboard));
+
+  for (const char* command : c.commands) {
+    EXPECT_TRUE(Offered(Item(command))) << command;
+    Choose(command);
+  }
+  EXPECT_EQ(area.toPlainText(), c.text != nullptr ? QString::fromUtf8(c.text) : help);
+  EXPECT_EQ(QApplication::clipboard()->text(),
+            c.clipboardAfter != nullptr ? QString::fromUtf8(c.clipboardAfter) : help);
+}
+
+INSTANTIATE_TEST_SUITE_P(Help, HelpTextEditing, ::testing::ValuesIn(kAreaEdits),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // --- Closing windows ---
