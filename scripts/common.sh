@@ -1,7 +1,7 @@
 # Shared by scripts/run and scripts/test: the Debian packages the build needs,
 # installed when missing (through sudo when not root).
 
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core dpkg-dev)
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core dpkg-dev)
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool xclip x11-utils openbox imagemagick desktop-file-utils)
 
 install_packages() {

@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "crash_probe: unknown variant '%s'\n", variant.c_str());
     return 2;
   }
-  rt::RuntimeInit(argc, argv);
+  rt::RuntimeInit();
   rt::RuntimePerformInitializers(ClassInitializers());
   rt::testing::RecordMessageBoxes(true);
   QTimer::singleShot(0, [variant] { ChooseQuit(variant); });
