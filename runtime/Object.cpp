@@ -1,6 +1,10 @@
 #include "runtime/Object.h"
 
+#include <exception>
+#include <utility>
 #include <vector>
+
+#include "runtime/Testing.h"
 
 namespace rt {
 
@@ -8,6 +12,16 @@ namespace {
 std::vector<const ClassRecord*>& Registry() {
   static std::vector<const ClassRecord*> registry;
   return registry;
+}
+
+// A test's planned failure of the next New of one class.
+struct PlannedFailure {
+  String className;
+  std::exception_ptr error;
+};
+PlannedFailure& Planned() {
+  static PlannedFailure planned;
+  return planned;
 }
 }  // namespace
 
@@ -34,6 +48,9 @@ const ClassRecord* LookupClass(std::string_view name) {
 }
 
 std::unique_ptr<Object> New(const ClassRecord& record) {
+  if (Planned().error && Planned().className == record.name) {
+    std::rethrow_exception(std::exchange(Planned().error, nullptr));
+  }
   if (record.create == nullptr) {
     throw UnsupportedOperationException("class " + String(record.name) + " cannot be created");
   }
@@ -47,5 +64,11 @@ bool RuntimeIsEventHandled(const Object& object, std::string_view className, std
   const ClassRecord* record = userClasses ? LookupClass(className) : object.Record();
   return record != nullptr && record->FindEvent({}, event) != nullptr;
 }
+
+namespace testing {
+void FailNextNew(std::string_view className, std::exception_ptr error) {
+  Planned() = {String(className), std::move(error)};
+}
+}  // namespace testing
 
 }  // namespace rt

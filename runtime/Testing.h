@@ -2,6 +2,7 @@
 // command line, setting or environment variable reaches them.
 #pragma once
 
+#include <exception>
 #include <string_view>
 #include <vector>
 
@@ -27,6 +28,10 @@ void Clear();
 // Pictures come from a folder of files instead of the built-in resources; the
 // empty text restores the built-in ones.
 void SetResourceFolder(std::string_view folder);
+
+// The next object created of the named class is not created: `error` is
+// raised instead (once).
+void FailNextNew(std::string_view className, std::exception_ptr error);
 
 // Fires an armed timer now, as if its period had passed.
 void FireTimer(Timer& timer);
