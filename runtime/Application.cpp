@@ -111,8 +111,9 @@ void Application::SetMenuBar(MenuBar* menuBar) {
 void RuntimeInit() {
   Runtime& rt = State();
   if (rt.platform != nullptr) return;
-  if (const String problem = detail::UnreachableDisplay(kProgramName); !problem.empty()) {
-    std::fprintf(stderr, "%s\n", problem.c_str());
+  const detail::DisplayCheck display(kProgramName);  // held until the platform has connected
+  if (!display.Problem().empty()) {
+    std::fprintf(stderr, "%s\n", display.Problem().c_str());
     std::exit(1);
   }
   // The platform reads options of its own from a command line (-style,

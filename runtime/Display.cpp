@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <string_view>
 #endif
 
 namespace rt::detail {
@@ -34,18 +33,25 @@ bool OnlyX() {
 
 }  // namespace
 
-String UnreachableDisplay(std::string_view programName) {
-  if (!OnlyX()) return {};
+DisplayCheck::DisplayCheck(std::string_view programName) {
+  if (!OnlyX()) return;
   const std::string_view display = Env("DISPLAY");
-  if (display.empty()) return String(programName) + ": no display to open (DISPLAY is not set)";
-  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-  const bool reached = xcb_connection_has_error(connection) == 0;
-  xcb_disconnect(connection);
-  if (reached) return {};
-  return String(programName) + ": cannot open display \"" + String(display) + "\"";
+  if (display.empty()) {
+    problem_ = String(programName) + ": no display to open (DISPLAY is not set)";
+    return;
+  }
+  connection_ = xcb_connect(nullptr, nullptr);
+  if (xcb_connection_has_error(connection_) != 0) {
+    problem_ = String(programName) + ": cannot open display \"" + String(display) + "\"";
+  }
+}
+
+DisplayCheck::~DisplayCheck() {
+  if (connection_ != nullptr) xcb_disconnect(connection_);
 }
 #else
-String UnreachableDisplay(std::string_view) { return {}; }
+DisplayCheck::DisplayCheck(std::string_view) {}
+DisplayCheck::~DisplayCheck() = default;
 #endif
 
 }  // namespace rt::detail
