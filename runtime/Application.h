@@ -75,7 +75,8 @@ Application* App();
 // Runs the late start-up callback once (before the event loop starts).
 void RunFrameworkInitialization(void (*callback)());
 
-// The event loop, until Quit (or an unhandled exception).
+// The event loop, until Quit (or an unhandled exception). When the platform
+// loses its display, the process ends at once with status 1.
 void RuntimeRun();
 
 // Releases every window, menu action and the platform, in that order.
