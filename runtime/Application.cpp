@@ -45,8 +45,9 @@ constexpr char kProgramName[] = "vorpex";
 // destructors that exit() runs would then tear down the windows and the
 // platform under that loop. An exit while the platform runs therefore ends
 // the process at once with status 1; after the finalisers it goes on as usual.
-// Handlers run before the destructors of whatever existed when they were
-// registered, so start-up registers this again once the start-up has built.
+// A handler runs before the destructors of whatever existed when it was
+// registered, so the event loop registers it again, after start-up has built
+// the first windows.
 void EndAtOnceWhileRunning() {
   if (State().platform == nullptr) return;
   std::fflush(nullptr);
@@ -165,7 +166,7 @@ void RunFrameworkInitialization(void (*callback)()) { callback(); }
 
 void RuntimeRun() {
   if (State().quitting) return;
-  std::atexit(&EndAtOnceWhileRunning);  // before the windows start-up built go
+  std::atexit(&EndAtOnceWhileRunning);  // ahead of the windows' destructors
   QApplication::exec();
 }
 
