@@ -1,7 +1,8 @@
 #include "app/Vorpex.h"
 
-int main(int argc, char* argv[]) {
-  rt::RuntimeInit(argc, argv);
+// The program takes no command-line arguments.
+int main() {
+  rt::RuntimeInit();
   rt::RuntimePerformInitializers(ClassInitializers());
   Main();
   rt::RuntimePerformFinalizers();

@@ -62,8 +62,8 @@ void AtSplashPainted(long long paint, long long painted) {
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
-  rt::RuntimeInit(argc, argv);
+int main() {
+  rt::RuntimeInit();
   watch = std::make_unique<bench::FirstPaint>();
   qApp->installEventFilter(watch.get());
   watch->Watch([] { return FrameOf(AboutWnd::Class()); }, &AtSplashPainted);

@@ -144,7 +144,7 @@ BENCHMARK(BM_KeyFilterDigit)
 
 int main(int argc, char* argv[]) {
   benchmark::Initialize(&argc, argv);
-  rt::RuntimeInit(argc, argv);
+  rt::RuntimeInit();
   rt::RuntimePerformInitializers(ClassInitializers());
   rt::testing::RecordMessageBoxes(true);
   EarlyStartup();  // the application object and the shared menu bar

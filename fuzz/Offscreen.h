@@ -14,10 +14,7 @@
 
 inline void StartOffscreen() {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);  // Qt's own choice of platform
-  static int argc = 1;
-  static char name[] = "vorpex-fuzz";
-  static char* argv[] = {name, nullptr};
-  rt::RuntimeInit(argc, argv);
+  rt::RuntimeInit();
   rt::RuntimePerformInitializers(ClassInitializers());
   rt::testing::RecordMessageBoxes(true);
   EarlyStartup();

@@ -4,9 +4,12 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "runtime/Bridge_p.h"
 #include "runtime/Controls.h"
+#include "runtime/Display_p.h"
 #include "runtime/Menu.h"
 #include "runtime/Testing.h"
 #include "runtime/Window.h"
@@ -32,6 +35,23 @@ struct Runtime {
 Runtime& State() {
   static Runtime runtime;
   return runtime;
+}
+
+// The name the platform knows the process by, in place of a command line.
+constexpr char kProgramName[] = "vorpex";
+
+// The platform ends the process with exit() from inside its event loop when
+// the X connection breaks (so does Xlib when its display goes away). The
+// destructors that exit() runs would then tear down the windows and the
+// platform under that loop. An exit while the platform runs therefore ends
+// the process at once with status 1; after the finalisers it goes on as usual.
+// A handler runs before the destructors of whatever existed when it was
+// registered, so the event loop registers it again, after start-up has built
+// the first windows.
+void EndAtOnceWhileRunning() {
+  if (State().platform == nullptr) return;
+  std::fflush(nullptr);
+  std::_Exit(1);
 }
 
 constexpr MethodEntry kApplicationMethods[] = {
@@ -89,14 +109,26 @@ void Application::SetMenuBar(MenuBar* menuBar) {
 #endif
 }
 
-void RuntimeInit(int& argc, char** argv) {
+void RuntimeInit() {
   Runtime& rt = State();
   if (rt.platform != nullptr) return;
+  const detail::DisplayCheck display(kProgramName);  // held until the platform has connected
+  if (!display.Problem().empty()) {
+    std::fprintf(stderr, "%s\n", display.Problem().c_str());
+    std::exit(1);
+  }
+  // The platform reads options of its own from a command line (-style,
+  // -stylesheet, -reverse, -qwindowtitle ...); it is given the name alone.
+  static int argc = 1;
+  static char name[sizeof kProgramName];
+  std::memcpy(name, kProgramName, sizeof name);
+  static char* argv[] = {name, nullptr};
   rt.platform = std::make_unique<QApplication>(argc, argv);
+  std::atexit(&EndAtOnceWhileRunning);
   QApplication::setQuitOnLastWindowClosed(false);  // only Quit ends the application
   QCoreApplication::setOrganizationName(QString());
   // Names the installed vorpex.desktop, so that desktops match the windows to its icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral("vorpex"));
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kProgramName));
 }
 
 void RuntimePerformInitializers(std::span<const ClassInitializer> initializers) {
@@ -133,7 +165,9 @@ Application* App() { return State().application.get(); }
 void RunFrameworkInitialization(void (*callback)()) { callback(); }
 
 void RuntimeRun() {
-  if (!State().quitting) QApplication::exec();
+  if (State().quitting) return;
+  std::atexit(&EndAtOnceWhileRunning);  // ahead of the windows' destructors
+  QApplication::exec();
 }
 
 void RuntimePerformFinalizers() {

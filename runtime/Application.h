@@ -48,8 +48,10 @@ class Application : public Object {
 
 // --- The life of the process, in the order the start-up calls it. ---
 
-// Starts the platform (Qt reads its own options from the arguments).
-void RuntimeInit(int& argc, char** argv);
+// Starts the platform. The program takes no command-line arguments, and none
+// reaches the platform either. When the display cannot be reached, says so in
+// one line on stderr and ends the process with status 1.
+void RuntimeInit();
 
 // Runs the class initialisers; each registers one class.
 using ClassInitializer = void (*)();
@@ -73,7 +75,8 @@ Application* App();
 // Runs the late start-up callback once (before the event loop starts).
 void RunFrameworkInitialization(void (*callback)());
 
-// The event loop, until Quit (or an unhandled exception).
+// The event loop, until Quit (or an unhandled exception). When the platform
+// loses its display, the process ends at once with status 1.
 void RuntimeRun();
 
 // Releases every window, menu action and the platform, in that order.

@@ -248,21 +248,9 @@ void ButtonWidget::mousePressEvent(QMouseEvent* event) {
     QPointer<ButtonWidget> alive(this);
     const bool consumed =
         Guarded([&] { return control_.Raise("MouseDown", {.x = at.x(), .y = at.y()}); });
-    if (alive.isNull() || consumed) return;
-    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
-      // The handler ran a modal loop (a message box) that swallowed the
-      // release: the click is over. Pressing the button now would leave it
-      // drawn down and keep the mouse on it, so finish the click instead: a
-      // release through the window clears Qt's record of the pressed widget.
-      setDown(false);
-      if (QWindow* handle = window()->windowHandle()) {
-        const QPointF local = handle->mapFromGlobal(QCursor::pos());
-        QMouseEvent release(QEvent::MouseButtonRelease, local, QCursor::pos(), Qt::LeftButton,
-                            Qt::NoButton, event->modifiers());
-        QCoreApplication::sendEvent(handle, &release);
-      }
-      return;
-    }
+    // A modal loop in the handler (a message box) took the release, and the
+    // click is over: pressed now, the button would stay drawn down.
+    if (alive.isNull() || consumed || !(QGuiApplication::mouseButtons() & Qt::LeftButton)) return;
   }
   QPushButton::mousePressEvent(event);
 }

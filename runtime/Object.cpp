@@ -1,5 +1,7 @@
 #include "runtime/Object.h"
 
+#include <exception>
+#include <utility>
 #include <vector>
 
 #include "runtime/Testing.h"
@@ -12,11 +14,12 @@ std::vector<const ClassRecord*>& Registry() {
   return registry;
 }
 
-// A creation that is to fail (a test seam): the class, and how many creations
-// of it are left until then (0: none is to fail).
+// A creation that is to fail (a test seam): the class, how many creations of
+// it are left until then (0: none is to fail), and what it raises.
 struct FailingCreation {
   String className;
   int remaining = 0;
+  std::exception_ptr error;
 };
 FailingCreation& Failing() {
   static FailingCreation failing;
@@ -52,6 +55,7 @@ std::unique_ptr<Object> New(const ClassRecord& record) {
   }
   if (FailingCreation& f = Failing();
       f.remaining > 0 && f.className == record.name && --f.remaining == 0) {
+    if (f.error) std::rethrow_exception(std::exchange(f.error, nullptr));
     throw RuntimeException("creating " + String(record.name) + " failed");
   }
   auto object = record.create();
@@ -66,7 +70,9 @@ bool RuntimeIsEventHandled(const Object& object, std::string_view className, std
 }
 
 namespace testing {
-void FailCreation(std::string_view className, int count) { Failing() = {String(className), count}; }
+void FailCreation(std::string_view className, int count, std::exception_ptr error) {
+  Failing() = {String(className), count, std::move(error)};
+}
 }  // namespace testing
 
 }  // namespace rt

@@ -2,6 +2,7 @@
 // command line, setting or environment variable reaches them.
 #pragma once
 
+#include <exception>
 #include <string_view>
 #include <vector>
 
@@ -32,8 +33,9 @@ void SetResourceFolder(std::string_view folder);
 void FireTimer(Timer& timer);
 
 // The `count`-th object created from now of the class with that full name
-// raises a RuntimeException instead of being created; once.
-void FailCreation(std::string_view className, int count);
+// is not created: `error` is raised instead (a RuntimeException when null);
+// once.
+void FailCreation(std::string_view className, int count, std::exception_ptr error = {});
 
 // Drops every window the runtime holds.
 void DestroyWindows();

@@ -288,6 +288,16 @@ void Window::BuildControls(std::span<const ControlDeclaration> controls) {
       }
     }
   }
+  // A handler for a control the window does not have would never run.
+  for (const ClassRecord* record = Record(); record != nullptr; record = record->base) {
+    for (const EventEntry& entry : record->events) {
+      if (!entry.source.empty() && ControlByName(entry.source) == nullptr) {
+        throw RuntimeException(String(record->name) + ": the handler " + String(entry.method) +
+                               " is for a control \"" + String(entry.source) +
+                               "\" that the window does not have");
+      }
+    }
+  }
   // Tab order: the tab stops that can take the focus, by ascending TabIndex.
   std::vector<RectControl*> stops;
   for (const auto& control : controls_) {

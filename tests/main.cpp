@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
   ::testing::InitGoogleTest(&argc, argv);
-  rt::RuntimeInit(argc, argv);
+  rt::RuntimeInit();
   rt::RuntimePerformInitializers(ClassInitializers());
   rt::testing::RecordMessageBoxes(true);
   EarlyStartup();  // the application object and the shared menu bar

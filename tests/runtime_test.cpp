@@ -123,10 +123,30 @@ std::function<void()> Declare(const rt::ClassRecord& (*type)(), rt::Property pro
   };
 }
 
+// A window whose event table names "okBtm" where its one control is "okBtn".
+const rt::ControlDeclaration kOneButton[] = {{&rt::PushButton::Class, "okBtn", {}}};
+class MisspeltWnd final : public rt::Window {
+ public:
+  void CreateControls() { BuildControls(kOneButton); }
+  bool okBtn_MouseDown(rt::PushButton&, rt::Integer, rt::Integer) { return true; }
+};
+constexpr rt::EventEntry kMisspeltEvents[] = {
+    rt::On<&MisspeltWnd::CreateControls>({}, "CreateControls", "(  )", "CreateControls"),
+    rt::On<&MisspeltWnd::okBtn_MouseDown>(
+        "okBtm", "MouseDown", "( PushButton, Integer, Integer ) as Boolean", "okBtn_MouseDown"),
+};
+const rt::ClassRecord kMisspeltWnd{
+    "MisspeltWnd.MisspeltWnd",
+    &rt::Window::Class(),
+    {},
+    kMisspeltEvents,
+    []() -> std::unique_ptr<rt::Object> { return std::make_unique<MisspeltWnd>(); }};
+
 const rt::Property kUnknown{"Sparkle", true};
 constexpr std::string_view kUnsupported = "UnsupportedOperationException";
 constexpr std::string_view kIllegalCast = "IllegalCastException";
 constexpr std::string_view kNilObject = "NilObjectException";
+constexpr std::string_view kRuntime = "RuntimeException";
 
 const RaisedError kRaisedErrors[] = {
     {"WindowUnknownProperty", [] { ControlWnd().SetProperties(One(kUnknown)); }, kUnsupported},
@@ -158,6 +178,7 @@ const RaisedError kRaisedErrors[] = {
      kNilObject},
     {"MenuItemOfAWindowWithoutMenuBar", [] { AboutWnd().MenuItemNamed<rt::MenuItem>("FileQuit"); },
      kNilObject},
+    {"HandlerForAControlTheWindowLacks", [] { rt::NewImplicitWindow(kMisspeltWnd); }, kRuntime},
 };
 
 class RuntimeError : public WindowTest, public ::testing::WithParamInterface<RaisedError> {};

@@ -4,7 +4,9 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <string_view>
 
@@ -312,6 +314,34 @@ TEST_F(WindowTest, CalculatorPutsTheFocusInNOnceActive) {
   class ControlWnd& w = ControlWnd();
   ASSERT_TRUE(QTest::qWaitForWindowActive(w.Frame()));
   EXPECT_TRUE(Eventually([&] { return QApplication::focusWidget() == w.nFld().Widget(); }));
+}
+
+// A message box from a mouse-down handler runs a modal loop that takes the
+// button's release. Clicks go through the window, as the platform sends them.
+TEST_F(WindowTest, AButtonWhoseHandlerShowedAMessageIsUpAndTheNextClickLands) {
+  class ControlWnd& w = ActiveCalculator();
+  QWindow* window = w.Frame()->windowHandle();
+  const auto at = [&](const rt::RectControl& c) {
+    return c.Widget()->mapTo(w.Frame(), c.Widget()->rect().center());
+  };
+  rt::testing::RecordMessageBoxes(false);
+  QTimer waiter;  // for the box: the mouse is let go, then the box is dismissed
+  QObject::connect(&waiter, &QTimer::timeout, [&] {
+    if (QWidget* box = QApplication::activeModalWidget()) {
+      QTest::mouseRelease(window, Qt::LeftButton, {}, at(w.calcBtn()));
+      box->close();
+    }
+  });
+  waiter.start(10);
+  QTest::mousePress(window, Qt::LeftButton, {}, at(w.calcBtn()));  // N is empty: a message
+  waiter.stop();
+  rt::testing::RecordMessageBoxes(true);
+  EXPECT_FALSE(static_cast<QPushButton*>(w.calcBtn().Widget())->isDown());
+
+  ActiveCalculator();  // the platform gives the window back its activation
+  QTest::mouseClick(window, Qt::LeftButton, {}, at(w.bicFld()));
+  EXPECT_TRUE(HasFocus(w.bicFld()));
+  EXPECT_TRUE(rt::testing::MessageBoxes().empty());
 }
 
 }  // namespace

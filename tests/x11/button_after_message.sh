@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # The Calculate button comes back up after its message box. The box's modal
 # loop takes the button's mouse release; a button left pressed stays drawn
-# down, and a click meant for a field could go to the button and bring the
-# message back instead.
+# down. The clicks after it land where they are aimed.
 #
 #   button_after_message.sh BINARY DISMISS     DISMISS: mouse (OK) or return
 # shellcheck source=lib.sh

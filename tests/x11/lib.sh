@@ -146,9 +146,9 @@ leak_suppressions() {
   echo "${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$WORK/lsan.supp"
 }
 
-# app_start BINARY: starts the program with nothing of the caller's
-# environment but the sanitizers' settings, at Qt's scale APP_SCALE when that
-# is set (APP_START: when, in ms).
+# app_start BINARY [ARGUMENTS...]: starts the program with nothing of the
+# caller's environment but the sanitizers' settings, at Qt's scale APP_SCALE
+# when that is set (APP_START: when, in ms).
 app_start() {
   local lsan
   lsan=$(leak_suppressions)
@@ -157,7 +157,7 @@ app_start() {
     ${ASAN_OPTIONS:+"ASAN_OPTIONS=$ASAN_OPTIONS"} \
     ${UBSAN_OPTIONS:+"UBSAN_OPTIONS=$UBSAN_OPTIONS"} \
     LSAN_OPTIONS="$lsan" ${APP_SCALE:+"QT_SCALE_FACTOR=$APP_SCALE"} \
-    "$1" >"$WORK/app.log" 2>&1 &
+    "$@" >"$WORK/app.log" 2>&1 &
   APP_PID=$!
 }
 
