@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "Harness.h"
+#include "HelpLines.h"
 #include "app/MenuBar1.h"
-#include "help/HelpText.h"
 #include "help/helpWnd.h"
 #include "runtime/Window.h"
 
@@ -34,26 +34,11 @@ QSize ClientSize(const rt::Window& window) {
   return {static_cast<int>(window.ClientWidth()), static_cast<int>(window.ClientHeight())};
 }
 
-std::vector<std::string> Split(std::string_view text, char separator) {
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find(separator, start)) != std::string_view::npos;
-       start = end + 1) {
-    parts.emplace_back(text.substr(start, end - start));
-  }
-  parts.emplace_back(text.substr(start));
-  return parts;
-}
-
-// A line of the text as the window shows it, counted from 1.
-std::string Line(const std::string& text, std::size_t number) {
-  return Split(text, '\r').at(number - 1);
-}
-
-std::string Trimmed(const std::string& text) {
+std::string Trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
-  return first == std::string::npos ? std::string()
-                                    : text.substr(first, text.find_last_not_of(' ') - first + 1);
+  return first == std::string_view::npos
+             ? std::string()
+             : std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
 TEST_F(WindowTest, HelpIsAResizableInfoWindow) {
@@ -239,9 +224,8 @@ struct WorkedExample {
 // The example rows (lines 14 to 17) and what the line after them says this
 // program computes for each.
 std::vector<WorkedExample> ExamplesOfTheHelpText() {
-  const std::string text(kHelpText);
-  const std::string results = Line(text, 18);
-  const std::string computed = results.substr(0, results.find("for the four rows"));
+  const std::string_view results = HelpLine(18);
+  const std::string computed(results.substr(0, results.find("for the four rows")));
   const std::regex figure(R"(\d[\d,]*\.\d)");
   std::vector<std::string> figures;
   for (auto it = std::sregex_iterator(computed.begin(), computed.end(), figure);
@@ -251,7 +235,7 @@ std::vector<WorkedExample> ExamplesOfTheHelpText() {
   std::vector<WorkedExample> examples;
   for (std::size_t row = 0; row < 4; ++row) {
     std::vector<std::string> cells;
-    for (const std::string& cell : Split(Line(text, 14 + row), '\t')) {
+    for (const std::string_view cell : Split(HelpLine(14 + static_cast<int>(row)), '\t')) {
       if (!cell.empty()) cells.push_back(Trimmed(cell));
     }
     if (cells.size() < 4 || row >= figures.size()) break;
