@@ -117,8 +117,6 @@ first_example() {
   expect_field VorpexFld 32374.0
 }
 
-look_is() { [ "$(control_look "$1")" = "$2" ]; }
-
 # click_edge NAME start|end: a click that puts the caret at the start or end
 # of a field's text (the arrow keys would take the result away).
 click_edge() {

@@ -326,6 +326,7 @@ control_look() {
   import -window "$CALC" -crop "${width}x${height}+${left}+$((MENU + top))" rgb:- 2>/dev/null |
     md5sum | cut -d' ' -f1
 }
+look_is() { [ "$(control_look "$1")" = "$2" ]; }
 
 # Moves the pointer off the controls (to a blank place of the calculator).
 pointer_away() { xdotool mousemove --window "$CALC" 300 $((MENU + 390)); }
