@@ -16,6 +16,14 @@
 #include "calculator/ControlWnd.h"
 #include "runtime/Testing.h"
 
+// A row of a test's table prints as its name. In the unnamed namespace of each test file, where
+// the rows are declared, so that the test framework finds it by the row's type.
+namespace {
+template <class Row>
+requires requires(const Row& row, std::ostream& os) { os << row.name; }
+void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
+}  // namespace
+
 // Names a parameterised case after the `name` of its row.
 inline constexpr auto kByName = [](const auto& info) { return std::string(info.param.name); };
 
