@@ -57,17 +57,8 @@ enum class Input { kN, kClasses, kBic, kEntropy };
 constexpr Input kInputs[] = {Input::kN, Input::kClasses, Input::kBic, Input::kEntropy};
 
 inline rt::TextField& FieldOf(const class ControlWnd& w, Input input) {
-  switch (input) {
-    case Input::kN:
-      return w.nFld();
-    case Input::kClasses:
-      return w.clasFld();
-    case Input::kBic:
-      return w.bicFld();
-    case Input::kEntropy:
-      return w.entropyFld();
-  }
-  return w.nFld();
+  constexpr const char* kFields[] = {"nFld", "clasFld", "bicFld", "entropyFld"};
+  return w.ControlNamed<rt::TextField>(kFields[static_cast<int>(input)]);
 }
 
 inline const char* NameOf(Input input) {

@@ -4,12 +4,10 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
 #include <algorithm>
-#include <cstdlib>
 #include <regex>
 #include <string>
 #include <string_view>
@@ -96,17 +94,6 @@ TEST_F(WindowTest, HelpOpensStaggeredFromTheWindowInFront) {
   calculator.Frame()->move(120, 90);
   Click(calculator.helpBtn());
   EXPECT_EQ(helpWnd().Frame()->pos(), QPoint(160, 130));
-}
-
-TEST_F(WindowTest, HelpWithNoWindowInFrontOpensCentred) {
-  ASSERT_EQ(rt::FrontWindow(), nullptr);
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  QWidget* frame = helpWnd().Frame();
-  // Centred up to the width of the frame's border.
-  const QSize border = frame->frameGeometry().size() - frame->geometry().size();
-  const QPoint off = frame->frameGeometry().center() - screen.center();
-  EXPECT_LE(std::abs(off.x()), border.width() + 1) << off.x();
-  EXPECT_LE(std::abs(off.y()), border.height() + 1) << off.y();
 }
 
 TEST_F(WindowTest, HelpTextAreaScrollsVerticallyAndWraps) {

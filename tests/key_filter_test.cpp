@@ -307,6 +307,10 @@ struct Step {
 };
 
 void Calculate(class ControlWnd& w) { Click(w.calcBtn()); }
+void TypeBicAndEntropy(class ControlWnd& w) {
+  Type(w.bicFld(), "100");
+  Type(w.entropyFld(), ".5");
+}
 
 TEST_F(WindowTest, ResultDisplayMovesOnlyBetweenItsThreeStates) {
   using enum ResultDisplay;
@@ -334,22 +338,12 @@ TEST_F(WindowTest, ResultDisplayMovesOnlyBetweenItsThreeStates) {
       {"calculate", Calculate, kShown},
       {"Right in classes", [](auto& w) { Press(w.clasFld(), Qt::Key_Right); }, kHidden},
       {"calculate without BIC", Calculate, kHidden},
-      {"type BIC and entropy",
-       [](auto& w) {
-         Type(w.bicFld(), "100");
-         Type(w.entropyFld(), ".5");
-       },
-       kHidden},
+      {"type BIC and entropy", TypeBicAndEntropy, kHidden},
       {"calculate", Calculate, kShown},
       {"Delete in BIC", [](auto& w) { Press(w.bicFld(), Qt::Key_Delete); }, kLabelOnly},
       {"digit in classes", [](auto& w) { Type(w.clasFld(), "3"); }, kHidden},
       {"rejected key in classes", [](auto& w) { Type(w.clasFld(), "a"); }, kHidden},
-      {"type BIC and entropy",
-       [](auto& w) {
-         Type(w.bicFld(), "100");
-         Type(w.entropyFld(), ".5");
-       },
-       kHidden},
+      {"type BIC and entropy", TypeBicAndEntropy, kHidden},
       {"calculate", Calculate, kShown},
       {"Clear", [](auto& w) { Click(w.clearBtn()); }, kHidden},
       {"calculate with nothing", Calculate, kHidden},

@@ -32,7 +32,9 @@ INSTANTIATE_TEST_SUITE_P(
     Windows, Centred,
     ::testing::Values(CentredWindow{"About", []() -> rt::Window& { return AboutWnd(); }},
                       // fixed in size, with a menu bar
-                      CentredWindow{"Calculator", []() -> rt::Window& { return ControlWnd(); }}),
+                      CentredWindow{"Calculator", []() -> rt::Window& { return ControlWnd(); }},
+                      // resizable, with a menu bar
+                      CentredWindow{"Help", []() -> rt::Window& { return helpWnd(); }}),
     kByName);
 
 TEST_F(WindowTest, HelpOpenedFromACalculatorInTheCornerStaysOnTheScreen) {
