@@ -8,11 +8,28 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <functional>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 #include "calculator/ControlWnd.h"
 #include "runtime/Testing.h"
+
+// A row of a test's table prints as its name. In the unnamed namespace of each test file, where
+// the rows are declared, so that the test framework finds it by the row's type.
+namespace {
+template <class Row>
+requires requires(const Row& row, std::ostream& os) { os << row.name; }
+void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
+}  // namespace
+
+// Names a parameterised case after the `name` of its row.
+inline constexpr auto kByName = [](const auto& info) { return std::string(info.param.name); };
+
+inline bool Eventually(const std::function<bool()>& condition) {
+  return QTest::qWaitFor(condition);
+}
 
 // Every test starts with no window, no recorded message, no beep and no quit.
 class WindowTest : public ::testing::Test {
@@ -40,17 +57,8 @@ enum class Input { kN, kClasses, kBic, kEntropy };
 constexpr Input kInputs[] = {Input::kN, Input::kClasses, Input::kBic, Input::kEntropy};
 
 inline rt::TextField& FieldOf(const class ControlWnd& w, Input input) {
-  switch (input) {
-    case Input::kN:
-      return w.nFld();
-    case Input::kClasses:
-      return w.clasFld();
-    case Input::kBic:
-      return w.bicFld();
-    case Input::kEntropy:
-      return w.entropyFld();
-  }
-  return w.nFld();
+  constexpr const char* kFields[] = {"nFld", "clasFld", "bicFld", "entropyFld"};
+  return w.ControlNamed<rt::TextField>(kFields[static_cast<int>(input)]);
 }
 
 inline const char* NameOf(Input input) {
@@ -89,6 +97,15 @@ inline void Enter(class ControlWnd& w, std::string_view n, std::string_view clas
   w.entropyFld().SetText(entropy);
 }
 
+// Types the four inputs key by key, each into its own field.
+inline void TypeInputs(class ControlWnd& w, const QString& n, const QString& classes,
+                       const QString& bic, const QString& entropy) {
+  Type(w.nFld(), n);
+  Type(w.clasFld(), classes);
+  Type(w.bicFld(), bic);
+  Type(w.entropyFld(), entropy);
+}
+
 // The result display: the label "Vorpex:" and the result field are both hidden, both shown, or
 // the label stays alone once an input changed after a calculation.
 enum class ResultDisplay { kHidden, kShown, kLabelOnly, kInconsistent };
@@ -105,4 +122,13 @@ inline ResultDisplay DisplayOf(const class ControlWnd& w) {
   if (label && result) return ResultDisplay::kShown;
   if (label) return ResultDisplay::kLabelOnly;
   return result ? ResultDisplay::kInconsistent : ResultDisplay::kHidden;
+}
+
+// Every field holds "12", and the result of a calculation is shown; nothing recorded yet.
+inline std::string Calculated(class ControlWnd& w) {
+  Enter(w, "12", "12", "12", "12");
+  Click(w.calcBtn());
+  EXPECT_EQ(DisplayOf(w), ResultDisplay::kShown);
+  rt::testing::Clear();
+  return w.VorpexFld().Text();
 }

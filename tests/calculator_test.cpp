@@ -23,7 +23,6 @@ struct MissingCase {
   Input missing;
   std::string_view message;
 };
-void PrintTo(const MissingCase& c, std::ostream* os) { *os << c.name; }
 
 constexpr std::string_view kNoSubjects = "Please enter the number of subjects.\r";
 constexpr std::string_view kNoClasses = "Please enter the number of classes/profiles.\r";
@@ -61,8 +60,7 @@ TEST_P(CalculateWithMissingInput, ReportsTheFirstEmptyFieldAndFocusesIt) {
   EXPECT_EQ(rt::testing::BeepCount(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, CalculateWithMissingInput, ::testing::ValuesIn(kMissing),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Fields, CalculateWithMissingInput, ::testing::ValuesIn(kMissing), kByName);
 
 TEST_F(WindowTest, SuccessfulCalculationLeavesTheFocusWhereItWas) {
   auto& w = ActiveCalculator();
@@ -142,8 +140,7 @@ TEST_P(CalculateShows, TheDefinedResultText) {
   EXPECT_EQ(w.VorpexFld().Text(), c.shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(Inputs, CalculateShows, ::testing::ValuesIn(kResults),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Inputs, CalculateShows, ::testing::ValuesIn(kResults), kByName);
 
 // --- Clear ---
 
@@ -151,7 +148,6 @@ struct ClearCase {
   std::string_view name;
   void (*before)(class ControlWnd&);
 };
-void PrintTo(const ClearCase& c, std::ostream* os) { *os << c.name; }
 
 const ClearCase kClearCases[] = {
     {"AlreadyEmpty", [](class ControlWnd&) {}},
@@ -188,8 +184,7 @@ TEST_P(ClearButton, EmptiesEveryFieldHidesTheResultAndFocusesN) {
   EXPECT_TRUE(rt::testing::MessageBoxes().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(States, ClearButton, ::testing::ValuesIn(kClearCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(States, ClearButton, ::testing::ValuesIn(kClearCases), kByName);
 
 // --- "?" ---
 
@@ -233,7 +228,6 @@ struct TabCase {
   Qt::KeyboardModifiers modifiers;
   Input visits[4];
 };
-void PrintTo(const TabCase& c, std::ostream* os) { *os << c.name; }
 
 const TabCase kTabCases[] = {
     {"TabGoesForward",
@@ -262,8 +256,7 @@ TEST_P(TabOrder, VisitsOnlyTheFourInputsInTurn) {
   EXPECT_EQ(rt::testing::BeepCount(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, TabOrder, ::testing::ValuesIn(kTabCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, TabOrder, ::testing::ValuesIn(kTabCases), kByName);
 
 TEST_F(WindowTest, OnlyTheFourInputsTakeTheFocusByTab) {
   auto& w = ControlWnd();

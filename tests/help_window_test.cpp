@@ -4,27 +4,22 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
 #include <algorithm>
-#include <cstdlib>
-#include <functional>
 #include <regex>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "Harness.h"
+#include "HelpLines.h"
 #include "app/MenuBar1.h"
-#include "help/HelpText.h"
 #include "help/helpWnd.h"
 #include "runtime/Window.h"
 
 namespace {
-
-bool Eventually(const std::function<bool()>& condition) { return QTest::qWaitFor(condition); }
 
 QTextEdit* EditOf(rt::TextArea& area) { return static_cast<QTextEdit*>(area.Widget()); }
 
@@ -37,26 +32,11 @@ QSize ClientSize(const rt::Window& window) {
   return {static_cast<int>(window.ClientWidth()), static_cast<int>(window.ClientHeight())};
 }
 
-std::vector<std::string> Split(std::string_view text, char separator) {
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find(separator, start)) != std::string_view::npos;
-       start = end + 1) {
-    parts.emplace_back(text.substr(start, end - start));
-  }
-  parts.emplace_back(text.substr(start));
-  return parts;
-}
-
-// A line of the text as the window shows it, counted from 1.
-std::string Line(const std::string& text, std::size_t number) {
-  return Split(text, '\r').at(number - 1);
-}
-
-std::string Trimmed(const std::string& text) {
+std::string Trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
-  return first == std::string::npos ? std::string()
-                                    : text.substr(first, text.find_last_not_of(' ') - first + 1);
+  return first == std::string_view::npos
+             ? std::string()
+             : std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
 TEST_F(WindowTest, HelpIsAResizableInfoWindow) {
@@ -116,17 +96,6 @@ TEST_F(WindowTest, HelpOpensStaggeredFromTheWindowInFront) {
   EXPECT_EQ(helpWnd().Frame()->pos(), QPoint(160, 130));
 }
 
-TEST_F(WindowTest, HelpWithNoWindowInFrontOpensCentred) {
-  ASSERT_EQ(rt::FrontWindow(), nullptr);
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  QWidget* frame = helpWnd().Frame();
-  // Centred up to the width of the frame's border.
-  const QSize border = frame->frameGeometry().size() - frame->geometry().size();
-  const QPoint off = frame->frameGeometry().center() - screen.center();
-  EXPECT_LE(std::abs(off.x()), border.width() + 1) << off.x();
-  EXPECT_LE(std::abs(off.y()), border.height() + 1) << off.y();
-}
-
 TEST_F(WindowTest, HelpTextAreaScrollsVerticallyAndWraps) {
   QTextEdit* edit = EditOf(helpWnd().EditField1());
   ASSERT_TRUE(QTest::qWaitForWindowExposed(edit->window()));
@@ -138,13 +107,8 @@ TEST_F(WindowTest, HelpTextAreaScrollsVerticallyAndWraps) {
 }
 
 TEST_F(WindowTest, HelpTextReadsBackExactly) {
-  const std::string text = helpWnd().EditField1().Text();
-  EXPECT_EQ(text, kHelpText);
-  EXPECT_EQ(Split(text, '\r').size(), 43u);
-  EXPECT_EQ(text.find('\n'), std::string::npos);
-  EXPECT_EQ(helpWnd().EditField1().GetStyledText().Text(), text);
-  // The example table keeps its tabs.
-  EXPECT_EQ(Line(text, 13), "  N\t\tClass\tBIC\t\tEntropy\t\t\tVorpex");
+  EXPECT_EQ(helpWnd().EditField1().Text(), kHelpText);
+  EXPECT_EQ(helpWnd().EditField1().GetStyledText().Text(), kHelpText);
 }
 
 TEST_F(WindowTest, HelpTitleAloneIsBold) {
@@ -214,10 +178,7 @@ TEST_F(WindowTest, HelpUndoStopsAtTheTextAsDeclared) {
 // result and the field with the focus.
 TEST_F(WindowTest, InfoAndAboutLeaveTheCalculatorAsItWas) {
   class ControlWnd& w = ActiveCalculator();
-  Type(w.nFld(), "1377");
-  Type(w.clasFld(), "2");
-  Type(w.bicFld(), "32062");
-  Type(w.entropyFld(), "0.5");
+  TypeInputs(w, "1377", "2", "32062", "0.5");
   Click(w.calcBtn());
   ASSERT_EQ(DisplayOf(w), ResultDisplay::kShown);
   const std::string result = w.VorpexFld().Text();
@@ -250,9 +211,8 @@ struct WorkedExample {
 // The example rows (lines 14 to 17) and what the line after them says this
 // program computes for each.
 std::vector<WorkedExample> ExamplesOfTheHelpText() {
-  const std::string text(kHelpText);
-  const std::string results = Line(text, 18);
-  const std::string computed = results.substr(0, results.find("for the four rows"));
+  const std::string_view results = HelpLine(18);
+  const std::string computed(results.substr(0, results.find("for the four rows")));
   const std::regex figure(R"(\d[\d,]*\.\d)");
   std::vector<std::string> figures;
   for (auto it = std::sregex_iterator(computed.begin(), computed.end(), figure);
@@ -262,7 +222,7 @@ std::vector<WorkedExample> ExamplesOfTheHelpText() {
   std::vector<WorkedExample> examples;
   for (std::size_t row = 0; row < 4; ++row) {
     std::vector<std::string> cells;
-    for (const std::string& cell : Split(Line(text, 14 + row), '\t')) {
+    for (const std::string_view cell : Split(HelpLine(14 + static_cast<int>(row)), '\t')) {
       if (!cell.empty()) cells.push_back(Trimmed(cell));
     }
     if (cells.size() < 4 || row >= figures.size()) break;
@@ -281,15 +241,14 @@ TEST_P(HelpExample, CalculatorGivesTheValueTheTextStates) {
 
   class ControlWnd& w = ControlWnd();
   // Typed as printed: the thousands comma is refused (with a beep) by the BIC field.
-  Type(w.nFld(), QString::fromStdString(e.n));
-  Type(w.clasFld(), QString::fromStdString(e.classes));
-  Type(w.bicFld(), QString::fromStdString(e.bic));
-  Type(w.entropyFld(), QString::fromStdString(e.entropy));
+  const auto q = [](const std::string& text) { return QString::fromStdString(text); };
+  TypeInputs(w, q(e.n), q(e.classes), q(e.bic), q(e.entropy));
   Click(w.calcBtn());
 
   std::string expected = e.computed;
   std::erase(expected, ',');
   EXPECT_TRUE(rt::testing::MessageBoxes().empty());
+  EXPECT_EQ(DisplayOf(w), ResultDisplay::kShown);
   EXPECT_EQ(w.VorpexFld().Text(), expected);
   EXPECT_EQ(rt::testing::BeepCount(), std::count(e.bic.begin(), e.bic.end(), ','));
 }

@@ -100,15 +100,8 @@ TEST_F(WindowTest, WindowsShowTheirDeclaredLook) {
 // --- Long results ---
 
 struct Result {
-  const char* name;
-  const char* n;
-  const char* classes;
-  const char* bic;
-  const char* entropy;
-  const char* shown;
+  const char *name, *n, *classes, *bic, *entropy, *shown;
 };
-
-void PrintTo(const Result& result, std::ostream* os) { *os << result.shown; }
 
 class LongResult : public WindowTest, public ::testing::WithParamInterface<Result> {};
 
@@ -131,10 +124,7 @@ std::pair<int, int> InkColumns(QWidget* field) {
 TEST_P(LongResult, IsShownWholeAndTheLimitHoldsOnceEdited) {
   const Result& result = GetParam();
   class ControlWnd& w = ActiveCalculator();
-  Type(w.nFld(), result.n);
-  Type(w.clasFld(), result.classes);
-  Type(w.bicFld(), result.bic);
-  Type(w.entropyFld(), result.entropy);
+  TypeInputs(w, result.n, result.classes, result.bic, result.entropy);
   Click(w.calcBtn());
   rt::TextField& field = w.VorpexFld();
   ASSERT_EQ(field.Text(), result.shown);
@@ -166,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
         Result{"TwelveCharacters", "999999", "999999", "999999999", "0", "1027630990.5"},
         Result{"Negative", "999999", "9", "1", "9", "-35155557.1"},
         Result{"TwentyCharacters", "999999", "999999", "1", "999999999", "-27630991429646450.0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kByName);
 
 // --- The help text's table ---
 

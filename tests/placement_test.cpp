@@ -16,7 +16,6 @@ struct CentredWindow {
   const char* name;
   rt::Window& (*open)();
 };
-void PrintTo(const CentredWindow& c, std::ostream* os) { *os << c.name; }
 
 class Centred : public WindowTest, public ::testing::WithParamInterface<CentredWindow> {};
 
@@ -33,8 +32,10 @@ INSTANTIATE_TEST_SUITE_P(
     Windows, Centred,
     ::testing::Values(CentredWindow{"About", []() -> rt::Window& { return AboutWnd(); }},
                       // fixed in size, with a menu bar
-                      CentredWindow{"Calculator", []() -> rt::Window& { return ControlWnd(); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+                      CentredWindow{"Calculator", []() -> rt::Window& { return ControlWnd(); }},
+                      // resizable, with a menu bar
+                      CentredWindow{"Help", []() -> rt::Window& { return helpWnd(); }}),
+    kByName);
 
 TEST_F(WindowTest, HelpOpenedFromACalculatorInTheCornerStaysOnTheScreen) {
   class ControlWnd& calculator = ActiveCalculator();

@@ -2,12 +2,10 @@
 // calculator window as a window.
 #include <QApplication>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 #include <string_view>
 
 #include "Harness.h"
@@ -20,8 +18,6 @@
 #include "runtime/Window.h"
 
 namespace {
-
-bool Eventually(const std::function<bool()>& condition) { return QTest::qWaitFor(condition); }
 
 // The calculator window while the runtime holds none is not built by asking.
 rt::Window* HeldCalculator() { return rt::GetImplicitWindow("ControlWnd.ControlWnd"); }
@@ -124,7 +120,6 @@ struct Gesture {
   Qt::MouseButton button;
   Qt::Key key;  // pressed instead of a click, unless 0
 };
-void PrintTo(const Gesture& c, std::ostream* os) { *os << c.name; }
 
 void ClickAt(QWidget* widget, QPoint at) { QTest::mouseClick(widget, Qt::LeftButton, {}, at); }
 
@@ -161,8 +156,7 @@ TEST_P(SplashGesture, HandsOverAtOnce) {
   EXPECT_EQ(rt::testing::BeepCount(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(AboutWindow, SplashGesture, ::testing::ValuesIn(kGestures),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(AboutWindow, SplashGesture, ::testing::ValuesIn(kGestures), kByName);
 
 TEST_F(Splash, TimerAfterAClickKeepsTheCalculatorAndBringsItBackToTheFront) {
   ClickAt(About().ClientArea(), {5, 5});
@@ -295,18 +289,6 @@ TEST_F(WindowTest, CalculatorHasItsSixteenControls) {
     EXPECT_EQ(control.Record(), &expected.type());
     EXPECT_EQ(rt::Cast<rt::RectControl>(w.ControlByName(expected.name)).Visible(),
               expected.visibleAtFirst);
-  }
-}
-
-TEST_F(WindowTest, CalculatorLabelsShowTheirWholeText) {
-  class ControlWnd& w = ControlWnd();
-  for (rt::Label* label :
-       {&w.bicText(), &w.entropyText(), &w.nyText(), &w.VorpexText(), &w.clasTxt(), &w.Label1()}) {
-    SCOPED_TRACE(label->Name());
-    const auto* widget = static_cast<QLabel*>(label->Widget());
-    EXPECT_LE(QFontMetrics(widget->font()).horizontalAdvance(widget->text()),
-              widget->contentsRect().width());
-    EXPECT_GE(widget->font().pixelSize(), 9);  // shrunk at most to three quarters of 12
   }
 }
 

@@ -6,7 +6,6 @@
 #include <QInputMethodEvent>
 #include <QMimeData>
 #include <functional>
-#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -28,7 +27,6 @@ struct Composed {
   std::string_view text;
   int beeps;
 };
-void PrintTo(const Composed& c, std::ostream* os) { *os << c.name; }
 
 constexpr Composed kComposed[] = {
     {"DigitsOnlyInN", Input::kN, u"a5\u00e9.7", "57", 3},
@@ -47,8 +45,7 @@ TEST_P(InputMethod, CommitsOnlyWhatTheFilterTakes) {
   EXPECT_EQ(rt::testing::BeepCount(), c.beeps);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, InputMethod, ::testing::ValuesIn(kComposed),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, InputMethod, ::testing::ValuesIn(kComposed), kByName);
 
 // Pasted into "12" between the digits, after a calculation: the first line stays, the hidden
 // characters go, and no filter runs, so the result stays shown.
@@ -58,7 +55,6 @@ struct Pasted {
   std::string_view text;
   int caret;
 };
-void PrintTo(const Pasted& c, std::ostream* os) { *os << c.name; }
 
 constexpr Pasted kPasted[] = {
     {"FirstLineOnly", u"3\n4\t5"sv, "132", 2},
@@ -74,8 +70,7 @@ class Paste : public WindowTest, public ::testing::WithParamInterface<Pasted> {}
 TEST_P(Paste, KeepsOneLineWithoutHiddenCharacters) {
   const Pasted& c = GetParam();
   auto& w = ActiveCalculator();
-  Enter(w, "12", "12", "12", "12");
-  Click(w.calcBtn());
+  Calculated(w);
   w.nFld().SetFocus();
   Edit(w.nFld())->setCursorPosition(1);
   QApplication::clipboard()->setText(Q(c.clipboard));
@@ -86,8 +81,7 @@ TEST_P(Paste, KeepsOneLineWithoutHiddenCharacters) {
   EXPECT_EQ(rt::testing::BeepCount(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, Paste, ::testing::ValuesIn(kPasted),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, Paste, ::testing::ValuesIn(kPasted), kByName);
 
 // Every way in keeps a field on one line: "1", NUL, "2", tab, "3", line break, "4" brought into
 // an empty N.
@@ -95,7 +89,6 @@ struct Route {
   std::string_view name;
   std::function<void(rt::TextField&, const QString&)> bring;
 };
-void PrintTo(const Route& r, std::ostream* os) { *os << r.name; }
 
 const Route kRoutes[] = {
     {"CtrlV",
@@ -125,7 +118,6 @@ TEST_P(WayIn, KeepsTheFirstLineWithoutHiddenCharacters) {
   EXPECT_EQ(w.nFld().Text(), "123");
 }
 
-INSTANTIATE_TEST_SUITE_P(Routes, WayIn, ::testing::ValuesIn(kRoutes),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Routes, WayIn, ::testing::ValuesIn(kRoutes), kByName);
 
 }  // namespace

@@ -9,11 +9,10 @@ source "$(dirname "$0")/lib.sh"
 BIN=$1
 DISMISS=$2
 
-look_is() { [ "$(control_look calcBtn)" = "$1" ]; }
 # How the button looks up, once the window's drawing has settled.
 look_settled() {
   UP_LOOK=$(control_look calcBtn)
-  [ -n "$UP_LOOK" ] && look_is "$UP_LOOK"
+  [ -n "$UP_LOOK" ] && look_is calcBtn "$UP_LOOK"
 }
 
 start_calculator "$BIN"
@@ -32,7 +31,7 @@ expect_field bicFld 31892
 no_message_box || fail "the click into BIC brought a message box"
 
 pointer_away
-wait_until "$DEADLINE" look_is "$UP_LOOK" || fail "the Calculate button stays drawn down"
+wait_until "$DEADLINE" look_is calcBtn "$UP_LOOK" || fail "the Calculate button stays drawn down"
 
 # The next click on Calculate is an ordinary press again: with N given, the
 # classes are reported, and the focus goes to them.
@@ -45,4 +44,4 @@ type_text 3
 expect_field clasFld 3
 expect_field nFld 1377
 pointer_away
-wait_until "$DEADLINE" look_is "$UP_LOOK" || fail "the Calculate button stays drawn down"
+wait_until "$DEADLINE" look_is calcBtn "$UP_LOOK" || fail "the Calculate button stays drawn down"

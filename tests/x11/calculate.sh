@@ -29,13 +29,7 @@ worked_examples() {
   local row n k bic entropy expected
   for row in "${WORKED_EXAMPLES[@]}"; do
     read -r n k bic entropy expected <<<"$row"
-    type_text "$n"
-    click_control clasFld
-    type_text "$k"
-    click_control bicFld
-    type_text "$bic"
-    click_control entropyFld
-    type_text "$entropy"
+    enter_inputs "$n" "$k" "$bic" "$entropy"
     click_control calcBtn
     expect_field VorpexFld "$expected"
     no_message_box || fail "a message box came with all four inputs ($row)"

@@ -12,27 +12,9 @@ PLACE=$2
 X11_SCREEN=1600x1200
 APP_SCALE=2
 
-splash_at_scale() { SPLASH=$(window_sized 1050x600); }
-calculator_at_scale() {
-  local w
-  for w in $(visible_windows); do
-    if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = Vorpex ] && window_geometry "$w" &&
-      [ "$GW" = 1200 ]; then
-      CALC=$w
-      MENU=$((GH - 1000))
-      return 0
-    fi
-  done
-  return 1
-}
 calculator_moved() { window_geometry "$CALC" && ((GX >= 350 && GY >= 200)); }
 
-x11_start
-app_start "$BIN"
-wait_until "$DEADLINE" splash_at_scale || fail "no splash of 1050x600 appeared"
-click_in "$SPLASH" 500 300
-wait_until "$DEADLINE" calculator_at_scale || fail "no calculator 1200 wide appeared"
-wait_active "$CALC"
+start_calculator "$BIN" # a splash of 1050×600, a calculator 1200 wide
 case $PLACE in
   as-opened) ;;
   moved)

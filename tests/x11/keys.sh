@@ -70,11 +70,7 @@ filters() {
 }
 
 after_calculation() {
-  local inputs=(nFld 1377 clasFld 2 bicFld 32062 entropyFld .747) i
-  for ((i = 0; i < ${#inputs[@]}; i += 2)); do
-    click_control "${inputs[i]}"
-    type_text "${inputs[i + 1]}"
-  done
+  enter_inputs 1377 2 32062 .747
   declare -A text=([nFld]=1377 [clasFld]=2 [bicFld]=32062 [entropyFld]=.747)
   local row field result emptied other copied
   for row in "${TYPING_AFTER_CALCULATION[@]}"; do
@@ -116,16 +112,10 @@ declare -A EXAMPLE=([nFld]=1377 [clasFld]=1 [bicFld]=32374 [entropyFld]=1.00)
 
 # Types the first worked example from the focus in N and calculates.
 first_example() {
-  local field
-  for field in nFld clasFld bicFld entropyFld; do
-    click_control "$field"
-    type_text "${EXAMPLE[$field]}"
-  done
+  enter_inputs "${EXAMPLE[nFld]}" "${EXAMPLE[clasFld]}" "${EXAMPLE[bicFld]}" "${EXAMPLE[entropyFld]}"
   click_control calcBtn
   expect_field VorpexFld 32374.0
 }
-
-look_is() { [ "$(control_look "$1")" = "$2" ]; }
 
 # click_edge NAME start|end: a click that puts the caret at the start or end
 # of a field's text (the arrow keys would take the result away).

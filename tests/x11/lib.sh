@@ -7,6 +7,7 @@
 #                             manager; cleaned up on exit
 #   app_start BINARY          starts the program (APP_PID)
 #   start_calculator BINARY   starts it, gets past the splash (CALC, MENU)
+#   enter_inputs N K BIC E    types the four inputs, from the focus in N
 #   expect_field NAME TEXT    reads a field (through the clipboard) and checks it
 #   expect_exit STATUS        waits for the program to end with STATUS
 
@@ -207,8 +208,11 @@ window_sized() {
   return 1
 }
 
+# Sizes at Qt's scale APP_SCALE (a whole number).
+scaled() { echo $(($1 * ${APP_SCALE:-1})); }
+
 # The splash: a visible 525×300 window (its title is empty).
-splash_window() { window_sized 525x300; }
+splash_window() { window_sized "$(scaled 525)x$(scaled 300)"; }
 splash_shown() { SPLASH=$(splash_window); }
 splash_hidden() { ! splash_window >/dev/null; }
 
@@ -217,9 +221,9 @@ calculator_shown() {
   local w
   for w in $(visible_windows); do
     if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = Vorpex ] && window_geometry "$w" &&
-      [ "$GW" = 600 ]; then
+      [ "$GW" = "$(scaled 600)" ]; then
       CALC=$w
-      MENU=$((GH - 500))
+      MENU=$((GH - $(scaled 500)))
       return 0
     fi
   done
@@ -251,7 +255,7 @@ message_boxes() {
   for w in $(visible_windows); do
     [ "$w" = "$CALC" ] && continue
     [ "$(xdotool getwindowname "$w" 2>/dev/null)" = Vorpex ] || continue
-    [ "$(window_size "$w")" = 525x300 ] && continue
+    [ "$(window_size "$w")" = "$(scaled 525)x$(scaled 300)" ] && continue
     echo "$w"
   done
 }
@@ -322,11 +326,24 @@ control_look() {
   import -window "$CALC" -crop "${width}x${height}+${left}+$((MENU + top))" rgb:- 2>/dev/null |
     md5sum | cut -d' ' -f1
 }
+look_is() { [ "$(control_look "$1")" = "$2" ]; }
 
 # Moves the pointer off the controls (to a blank place of the calculator).
 pointer_away() { xdotool mousemove --window "$CALC" 300 $((MENU + 390)); }
 
 type_text() { xdotool type --delay 15 -- "$1"; }
+
+# enter_inputs N K BIC ENTROPY: types N where the focus is (in N), then each
+# other input into its field.
+enter_inputs() {
+  type_text "$1"
+  click_control clasFld
+  type_text "$2"
+  click_control bicFld
+  type_text "$3"
+  click_control entropyFld
+  type_text "$4"
+}
 press() { xdotool key "$@"; }
 # To the end of a field's text (End is not among the keys the fields take).
 to_end() { xdotool key --repeat 10 Right; }

@@ -59,13 +59,7 @@ start_calculator "$BIN"
 for row in "${LONG_RESULTS[@]}"; do
   read -r n k bic entropy expected <<<"$row"
   click_control clearBtn # and the focus is in N
-  type_text "$n"
-  click_control clasFld
-  type_text "$k"
-  click_control bicFld
-  type_text "$bic"
-  click_control entropyFld
-  type_text "$entropy"
+  enter_inputs "$n" "$k" "$bic" "$entropy"
   click_control calcBtn
   pointer_away
   wait_until "$DEADLINE" shows_glyphs "$(glyphs_of_text "$expected")" ||
