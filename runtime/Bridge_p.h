@@ -2,6 +2,7 @@
 // windows and controls. Private to the runtime layer.
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
@@ -12,6 +13,7 @@
 #include "runtime/Types.h"
 
 class QKeyEvent;
+class QMimeData;
 
 namespace rt {
 class Canvas;
@@ -46,6 +48,17 @@ bool IsShortcut(const QKeyEvent& event);
 // platform's user-interface font, "Courier" falls back to any monospace font.
 QFont FontNamed(std::string_view name, float size);
 
+// Reading what another program offers, asking it as little as will do: each
+// question waits at most the platform's clipboard time-out.
+// Whether plain text is among the kinds of data offered (one question).
+bool OffersText(const QMimeData* data);
+// The offered plain text, or none (two questions at most).
+QString TextOf(const QMimeData* data);
+bool ClipboardOffersText();
+// Pastes the clipboard's (or the selection's) text into a line edit, as its
+// own paste would.
+void PasteInto(QLineEdit& line, QClipboard::Mode mode);
+
 // The top-level widget of a window: its menu bar on top of the client area.
 class FrameWidget : public QWidget {
  public:
@@ -70,11 +83,25 @@ class LineEdit : public QLineEdit {
 
  protected:
   bool event(QEvent* event) override;
+  // Pasting through PasteInto: the paste key, the middle button and the menu.
+  void keyPressEvent(QKeyEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   bool FilteredKeyPress(QKeyEvent& event);
 
   TextField& control_;
+};
+
+// A text area's editor: pastes and drops bring plain text, read through TextOf.
+class TextEdit : public QTextEdit {
+ public:
+  using QTextEdit::QTextEdit;
+
+ protected:
+  bool canInsertFromMimeData(const QMimeData* source) const override;
+  void insertFromMimeData(const QMimeData* source) override;
 };
 
 class ButtonWidget : public QPushButton {

@@ -6,10 +6,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QPointer>
 #include <QTextEdit>
-#include <algorithm>
 
 #include "runtime/Application.h"
 #include "runtime/Bridge_p.h"
@@ -61,24 +59,13 @@ Edit EditCommand(std::string_view name) {
   return Edit::None;
 }
 
-// Whether the clipboard offers text, judged from the kinds of data it holds:
-// one question to the clipboard's owner, which the platform bounds by its
-// clipboard time-out; the text itself is never converted here.
-bool ClipboardOffersText() {
-  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-  if (data == nullptr) return false;
-  const QStringList formats = data->formats();
-  return std::any_of(formats.begin(), formats.end(),
-                     [](const QString& f) { return f.startsWith(QLatin1String("text/plain")); });
-}
-
 // Whether an editing command applies to the focused text control. Paste asks
 // the clipboard only with `askClipboard` (when the Edit menu opens); otherwise
 // it is offered wherever text can be inserted, and a shortcut just tries.
 bool CanEdit(Edit command, bool askClipboard) {
   QWidget* focus = QApplication::focusWidget();
   const auto canPaste = [askClipboard](bool readOnly) {
-    return !readOnly && (!askClipboard || ClipboardOffersText());
+    return !readOnly && (!askClipboard || detail::ClipboardOffersText());
   };
   if (auto* line = qobject_cast<QLineEdit*>(focus)) {
     switch (command) {
@@ -132,7 +119,7 @@ void DoEdit(Edit command) {
         line->copy();
         break;
       case Edit::Paste:
-        line->paste();
+        detail::PasteInto(*line, QClipboard::Clipboard);
         break;
       case Edit::Clear:
         if (line->hasSelectedText()) line->del();

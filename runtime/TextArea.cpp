@@ -3,6 +3,7 @@
 #include <QTextEdit>
 #include <algorithm>
 
+#include "runtime/Bridge_p.h"
 #include "runtime/Controls.h"
 #include "runtime/Setters_p.h"
 
@@ -21,7 +22,7 @@ QString ToQtText(std::string_view text) {
 
 void TextArea::Bind(Window& owner, QWidget* clientArea) {
   Control::Bind(owner, clientArea);
-  auto* edit = new QTextEdit(clientArea);
+  auto* edit = new TextEdit(clientArea);
   edit->setLineWrapMode(QTextEdit::WidgetWidth);
   edit->setAcceptRichText(false);
   SetWidget(edit);

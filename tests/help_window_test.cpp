@@ -2,12 +2,16 @@
 // the worked examples of the text checked against the real calculation.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
 #include <algorithm>
+#include <functional>
+#include <ostream>
 #include <regex>
 #include <string>
 #include <string_view>
@@ -135,6 +139,45 @@ TEST_F(WindowTest, HelpTakesTypedTextAndTabs) {
   EXPECT_EQ(help.EditField1().Text(), std::string(kHelpText) + "ab\tc");
   EXPECT_EQ(QApplication::focusWidget(), edit);
 }
+
+// Ctrl+V at the end of the help text brings the clipboard's plain text; a
+// clipboard that offers no text leaves the text as it was.
+struct Clipboard {
+  const char* name;
+  std::function<QMimeData*()> offered;
+  std::string added;
+};
+void PrintTo(const Clipboard& c, std::ostream* os) { *os << c.name; }
+
+QMimeData* Offering(const QString& format, const QByteArray& data) {
+  auto* offered = new QMimeData;
+  if (!format.isEmpty()) offered->setData(format, data);
+  return offered;
+}
+
+const Clipboard kClipboards[] = {
+    {"TextOnTwoLines", [] { return Offering("text/plain", "a\nb"); }, "a\rb"},
+    {"Latin1Text", [] { return Offering("text/plain;charset=iso-8859-1", "\xe9"); }, "\u00e9"},
+    {"NothingOffered", [] { return Offering({}, {}); }, ""},
+    {"NoText", [] { return Offering("application/octet-stream", "zz"); }, ""},
+};
+
+class HelpPaste : public WindowTest, public ::testing::WithParamInterface<Clipboard> {};
+
+TEST_P(HelpPaste, AddsThePlainTextOffered) {
+  class helpWnd& help = helpWnd();
+  QTextEdit* edit = EditOf(help.EditField1());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(help.Frame()));
+  QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+  ASSERT_TRUE(Eventually([&] { return QApplication::focusWidget() == edit; }));
+  QTest::keyClick(edit, Qt::Key_End, Qt::ControlModifier);
+  QApplication::clipboard()->setMimeData(GetParam().offered());
+  QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(help.EditField1().Text(), std::string(kHelpText) + GetParam().added);
+}
+
+INSTANTIATE_TEST_SUITE_P(Clipboards, HelpPaste, ::testing::ValuesIn(kClipboards),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Edit > Undo chosen as the user does: its menu opened first, which brings the
 // item's enabling up to date; false when it is not offered.

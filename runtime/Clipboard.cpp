@@ -1,0 +1,152 @@
+// Pasting. Another program owns the clipboard and may never answer; the
+// platform gives up on each question to it after its clipboard time-out.
+// Qt's own ways to read text ask several questions (the kinds of data offered,
+// again while none are known, then the text in two encodings), so a paste asks
+// only two: the kinds of data offered and, when text is among them, that text.
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QStringDecoder>
+#include <QStyleHints>
+#include <algorithm>
+#include <optional>
+
+#include "runtime/Bridge_p.h"
+
+namespace rt::detail {
+
+namespace {
+
+bool IsPlainText(const QString& format) { return format.startsWith(QLatin1String("text/plain")); }
+
+// The text format to read of those offered: UTF-8 first, then plain text
+// (which the platform hands over as UTF-8), then any other plain text.
+std::optional<QString> TextFormat(const QStringList& formats) {
+  for (const QLatin1String wanted :
+       {QLatin1String("text/plain;charset=utf-8"), QLatin1String("text/plain")}) {
+    if (formats.contains(wanted, Qt::CaseInsensitive)) return QString(wanted);
+  }
+  for (const QString& format : formats) {
+    if (IsPlainText(format)) return format;
+  }
+  return std::nullopt;
+}
+
+QString Decoded(const QByteArray& bytes, const QString& format) {
+  const qsizetype at = format.indexOf(QLatin1String("charset="), 0, Qt::CaseInsensitive);
+  const QString charset = at < 0 ? QString() : format.mid(at + 8).section(u';', 0, 0).trimmed();
+  if (charset.isEmpty() || charset.compare(QLatin1String("utf-8"), Qt::CaseInsensitive) == 0) {
+    return QString::fromUtf8(bytes);
+  }
+  QStringDecoder decoder(charset.toLatin1().constData());
+  return decoder.isValid() ? decoder.decode(bytes) : QString::fromLatin1(bytes);
+}
+
+QString ShortcutText(QKeySequence::StandardKey key) {
+  if (!QGuiApplication::styleHints()->showShortcutsInContextMenus()) return {};
+  return u'\t' + QKeySequence(key).toString(QKeySequence::NativeText);
+}
+
+}  // namespace
+
+bool OffersText(const QMimeData* data) {
+  if (data == nullptr) return false;
+  const QStringList formats = data->formats();
+  return std::any_of(formats.begin(), formats.end(), IsPlainText);
+}
+
+QString TextOf(const QMimeData* data) {
+  if (data == nullptr) return {};
+  const auto format = TextFormat(data->formats());
+  return format ? Decoded(data->data(*format), *format) : QString();
+}
+
+bool ClipboardOffersText() { return OffersText(QGuiApplication::clipboard()->mimeData()); }
+
+void PasteInto(QLineEdit& line, QClipboard::Mode mode) {
+  if (line.isReadOnly()) return;
+  const QString text = TextOf(QGuiApplication::clipboard()->mimeData(mode));
+  if (text.isEmpty() && !line.hasSelectedText()) return;
+  // A paste is an undo step of its own, not part of the typing before it: a
+  // move of the caret closes that step (the selection is kept).
+  if (!line.text().isEmpty()) {
+    const int start = line.selectionStart();
+    const int length = line.selectionLength();
+    const int caret = line.cursorPosition();
+    line.setCursorPosition(caret == 0 ? 1 : 0);
+    if (start >= 0) {
+      line.setSelection(start, length);
+    } else {
+      line.setCursorPosition(caret);
+    }
+  }
+  line.insert(text);
+}
+
+void LineEdit::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Paste)) {
+    PasteInto(*this, QClipboard::Clipboard);
+    event->accept();
+    return;
+  }
+  QLineEdit::keyPressEvent(event);
+}
+
+void LineEdit::mouseReleaseEvent(QMouseEvent* event) {
+  const bool selection = event->button() == Qt::MiddleButton &&
+                         QGuiApplication::clipboard()->supportsSelection() &&
+                         rect().contains(event->position().toPoint());
+  if (!selection) return QLineEdit::mouseReleaseEvent(event);
+  deselect();
+  PasteInto(*this, QClipboard::Selection);
+  event->accept();
+}
+
+// The line edit's own menu, but for its Paste, which reads the whole text to
+// see whether there is any: here it asks only what kinds of data are offered.
+void LineEdit::contextMenuEvent(QContextMenuEvent* event) {
+  auto* menu = new QMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  const auto add = [&](const QString& text, QKeySequence::StandardKey key, bool enabled, auto act) {
+    QAction* action =
+        menu->addAction(key == QKeySequence::UnknownKey ? text : text + ShortcutText(key));
+    action->setEnabled(enabled);
+    connect(action, &QAction::triggered, this, act);
+  };
+  const bool editable = !isReadOnly();
+  const bool selected = hasSelectedText();
+  if (editable) {
+    add(QLineEdit::tr("&Undo"), QKeySequence::Undo, isUndoAvailable(), &QLineEdit::undo);
+    add(QLineEdit::tr("&Redo"), QKeySequence::Redo, isRedoAvailable(), &QLineEdit::redo);
+    menu->addSeparator();
+    add(QLineEdit::tr("Cu&t"), QKeySequence::Cut, selected && echoMode() == Normal,
+        &QLineEdit::cut);
+  }
+  add(QLineEdit::tr("&Copy"), QKeySequence::Copy, selected && echoMode() == Normal,
+      &QLineEdit::copy);
+  if (editable) {
+    add(QLineEdit::tr("&Paste"), QKeySequence::Paste, ClipboardOffersText(),
+        [this] { PasteInto(*this, QClipboard::Clipboard); });
+    add(QLineEdit::tr("Delete"), QKeySequence::UnknownKey, selected, [this] { del(); });
+  }
+  menu->addSeparator();
+  add(QLineEdit::tr("Select All"), QKeySequence::SelectAll,
+      !text().isEmpty() && selectedText().size() < text().size(), &QLineEdit::selectAll);
+  menu->popup(event->globalPos());
+  event->accept();
+}
+
+bool TextEdit::canInsertFromMimeData(const QMimeData* source) const { return OffersText(source); }
+
+void TextEdit::insertFromMimeData(const QMimeData* source) {
+  if (isReadOnly()) return;
+  const QString text = TextOf(source);
+  if (text.isEmpty()) return;
+  insertPlainText(text);
+  ensureCursorVisible();
+}
+
+}  // namespace rt::detail
