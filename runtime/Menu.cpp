@@ -28,6 +28,38 @@ QObject*& ActionHolder() {
   return holder;
 }
 
+bool IsText(const QWidget* widget) {
+  return qobject_cast<const QLineEdit*>(widget) != nullptr ||
+         qobject_cast<const QTextEdit*>(widget) != nullptr;
+}
+
+// The text control that last had the focus, kept while a menu bar or a menu
+// holds the keyboard (a menu opened with Alt and a letter).
+QPointer<QWidget>& LastText() {
+  static QPointer<QWidget> last;
+  return last;
+}
+
+void FollowFocus(QWidget* now) {
+  if (IsText(now)) {
+    LastText() = now;
+  } else if (qobject_cast<QMenuBar*>(now) == nullptr && qobject_cast<QMenu*>(now) == nullptr) {
+    LastText() = nullptr;
+  }
+}
+
+// What editing commands act on: the focused text control or, while the menus
+// have the keyboard, the one that had the focus in the active window.
+QWidget* EditTarget() {
+  QWidget* focus = QApplication::focusWidget();
+  if (IsText(focus)) return focus;
+  const QPointer<QWidget> last = LastText();
+  const bool menus =
+      qobject_cast<QMenuBar*>(focus) != nullptr || qobject_cast<QMenu*>(focus) != nullptr;
+  return menus && last != nullptr && last->window() == QApplication::activeWindow() ? last.data()
+                                                                                    : nullptr;
+}
+
 template <class T>
 std::unique_ptr<Object> Create() {
   return std::make_unique<T>();
@@ -63,7 +95,7 @@ Edit EditCommand(std::string_view name) {
 // the clipboard only with `askClipboard` (when the Edit menu opens); otherwise
 // it is offered wherever text can be inserted, and a shortcut just tries.
 bool CanEdit(Edit command, bool askClipboard) {
-  QWidget* focus = QApplication::focusWidget();
+  QWidget* focus = EditTarget();
   const auto canPaste = [askClipboard](bool readOnly) {
     return !readOnly && (!askClipboard || detail::ClipboardOffersText());
   };
@@ -106,7 +138,7 @@ bool CanEdit(Edit command, bool askClipboard) {
 }
 
 void DoEdit(Edit command) {
-  QWidget* focus = QApplication::focusWidget();
+  QWidget* focus = EditTarget();
   if (auto* line = qobject_cast<QLineEdit*>(focus)) {
     switch (command) {
       case Edit::Undo:
@@ -272,7 +304,12 @@ MenuItem* MenuItem::Lookup(std::string_view name) const {
 
 QAction* MenuItem::Action() {
   if (QAction* action = action_->action) return action;
-  if (ActionHolder() == nullptr) ActionHolder() = new QObject;
+  if (ActionHolder() == nullptr) {
+    ActionHolder() = new QObject;
+    // Before any action's own enabling, which asks for the edit target.
+    QObject::connect(qApp, &QApplication::focusChanged, ActionHolder(),
+                     [](QWidget*, QWidget* now) { FollowFocus(now); });
+  }
   auto* action = new QAction(detail::ToQt(value_), ActionHolder());
   action_->action = action;
   action->setShortcut(ShortcutOf(shortcut_));

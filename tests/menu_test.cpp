@@ -369,6 +369,24 @@ TEST_P(EditItems, ActOnTheFocusedField) {
 INSTANTIATE_TEST_SUITE_P(OnTheCalculator, EditItems, ::testing::ValuesIn(kEditCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Alt gives the keyboard to the menu bar: the Edit menu still serves the field.
+TEST_F(Menus, EditItemsFromTheKeyboardActOnTheFieldThatHadTheFocus) {
+  class ControlWnd& w = CalculatorInFront();
+  rt::TextField& field = w.nFld();
+  field.SetFocus();
+  Type(field, "1377");
+  auto* bar = w.Frame()->findChild<QMenuBar*>();
+  QTest::keyClick(bar, Qt::Key_Alt);
+  ASSERT_TRUE(Eventually([&] { return QApplication::focusWidget() == bar; }));
+
+  EXPECT_TRUE(Offered(Item("EditSelectAll")));
+  Choose("EditSelectAll");
+  EXPECT_TRUE(Offered(Item("EditCut")));
+  Choose("EditCut");
+  EXPECT_EQ(field.Text(), "");
+  EXPECT_EQ(QApplication::clipboard()->text(), "1377");
+}
+
 // Data on the clipboard that counts the questions about it.
 class WatchedData : public QMimeData {
  public:
