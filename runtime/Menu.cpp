@@ -28,6 +28,11 @@ QObject*& ActionHolder() {
   return holder;
 }
 
+bool IsMenu(const QWidget* widget) {
+  return qobject_cast<const QMenuBar*>(widget) != nullptr ||
+         qobject_cast<const QMenu*>(widget) != nullptr;
+}
+
 bool IsText(const QWidget* widget) {
   return qobject_cast<const QLineEdit*>(widget) != nullptr ||
          qobject_cast<const QTextEdit*>(widget) != nullptr;
@@ -43,7 +48,7 @@ QPointer<QWidget>& LastText() {
 void FollowFocus(QWidget* now) {
   if (IsText(now)) {
     LastText() = now;
-  } else if (qobject_cast<QMenuBar*>(now) == nullptr && qobject_cast<QMenu*>(now) == nullptr) {
+  } else if (!IsMenu(now)) {
     LastText() = nullptr;
   }
 }
@@ -54,10 +59,9 @@ QWidget* EditTarget() {
   QWidget* focus = QApplication::focusWidget();
   if (IsText(focus)) return focus;
   const QPointer<QWidget> last = LastText();
-  const bool menus =
-      qobject_cast<QMenuBar*>(focus) != nullptr || qobject_cast<QMenu*>(focus) != nullptr;
-  return menus && last != nullptr && last->window() == QApplication::activeWindow() ? last.data()
-                                                                                    : nullptr;
+  return IsMenu(focus) && last != nullptr && last->window() == QApplication::activeWindow()
+             ? last.data()
+             : nullptr;
 }
 
 template <class T>
@@ -318,9 +322,12 @@ QAction* MenuItem::Action() {
   if (dynamic_cast<PrefsMenuItem*>(this) != nullptr) action->setMenuRole(QAction::PreferencesRole);
   QObject::connect(action, &QAction::triggered, [this] { MenuRouting::Choose(*this); });
   // Shortcuts work without opening a menu: keep the enabling current, but
-  // never wait on the clipboard for it.
+  // never wait on the clipboard for it. The keyboard moving into the menus
+  // leaves what an opening menu worked out.
   QObject::connect(qApp, &QApplication::focusChanged, action,
-                   [this, action] { action->setEnabled(MenuRouting::Enabled(*this, false)); });
+                   [this, action](QWidget*, QWidget* now) {
+                     if (!IsMenu(now)) action->setEnabled(MenuRouting::Enabled(*this, false));
+                   });
   action->setEnabled(MenuRouting::Enabled(*this, false));
   return action;
 }
