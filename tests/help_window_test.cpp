@@ -126,13 +126,21 @@ TEST_F(WindowTest, HelpTitleAloneIsBold) {
   }
 }
 
+// Clicks into the help text and puts the caret at its end; null when the
+// text area did not get the focus.
+QTextEdit* CaretAtTheEndOfTheHelpText(class helpWnd& help) {
+  QTextEdit* edit = EditOf(help.EditField1());
+  if (!QTest::qWaitForWindowActive(help.Frame())) return nullptr;
+  QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+  if (!Eventually([&] { return QApplication::focusWidget() == edit; })) return nullptr;
+  QTest::keyClick(edit, Qt::Key_End, Qt::ControlModifier);
+  return edit;
+}
+
 TEST_F(WindowTest, HelpTakesTypedTextAndTabs) {
   class helpWnd& help = helpWnd();
-  QTextEdit* edit = EditOf(help.EditField1());
-  ASSERT_TRUE(QTest::qWaitForWindowActive(help.Frame()));
-  QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
-  ASSERT_TRUE(Eventually([&] { return QApplication::focusWidget() == edit; }));
-  QTest::keyClick(edit, Qt::Key_End, Qt::ControlModifier);
+  QTextEdit* edit = CaretAtTheEndOfTheHelpText(help);
+  ASSERT_NE(edit, nullptr);
   QTest::keyClicks(edit, "ab");
   QTest::keyClick(edit, Qt::Key_Tab);
   QTest::keyClicks(edit, "c");
@@ -166,11 +174,8 @@ class HelpPaste : public WindowTest, public ::testing::WithParamInterface<Clipbo
 
 TEST_P(HelpPaste, AddsThePlainTextOffered) {
   class helpWnd& help = helpWnd();
-  QTextEdit* edit = EditOf(help.EditField1());
-  ASSERT_TRUE(QTest::qWaitForWindowActive(help.Frame()));
-  QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
-  ASSERT_TRUE(Eventually([&] { return QApplication::focusWidget() == edit; }));
-  QTest::keyClick(edit, Qt::Key_End, Qt::ControlModifier);
+  QTextEdit* edit = CaretAtTheEndOfTheHelpText(help);
+  ASSERT_NE(edit, nullptr);
   QApplication::clipboard()->setMimeData(GetParam().offered());
   QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(help.EditField1().Text(), std::string(kHelpText) + GetParam().added);
