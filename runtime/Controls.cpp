@@ -148,6 +148,25 @@ bool RectControl::ApplyProperty(const Property& p) {
 
 // --- Label ---
 
+namespace {
+int TextWidth(const QFont& font, const QString& text) {
+  return static_cast<int>(std::ceil(QFontMetricsF(font).horizontalAdvance(text)));
+}
+
+// The font at pixel size `size`, or smaller down to `smallest`, at which `text`
+// fits in `room`. Text width grows about in step with the font size: start
+// from the proportional size and step down while it is still too wide.
+QFont Fitted(QFont font, int size, int smallest, const QString& text, int room) {
+  font.setPixelSize(size);
+  const int width = TextWidth(font, text);
+  if (width <= room) return font;
+  size = std::max(smallest, size * room / width);
+  font.setPixelSize(size);
+  while (size > smallest && TextWidth(font, text) > room) font.setPixelSize(--size);
+  return font;
+}
+}  // namespace
+
 void Label::Bind(Window& owner, QWidget* clientArea) {
   Control::Bind(owner, clientArea);
   auto* label = new QLabel(clientArea);
@@ -174,25 +193,15 @@ void Label::Place() {
   font.setPixelSize(FontSize());
   const int margins = label->width() - label->contentsRect().width();
   int room = box.width() - margins;
-  const int width = QFontMetrics(font).horizontalAdvance(label->text());
+  const int width = TextWidth(font, label->text());
   if (width > room && (label->alignment() & Qt::AlignRight)) {
     // The text keeps its size and right edge and starts further left.
     const int wider = std::min(width - room, box.left());
     box.setLeft(box.left() - wider);
     room += wider;
   }
-  if (width > room) {
-    // Text width grows about in step with the font size: start from the
-    // proportional size and step down while it is still too wide.
-    const int smallest = std::max(1, FontSize() * 3 / 4);
-    int size = std::max(smallest, FontSize() * room / width);
-    font.setPixelSize(size);
-    while (size > smallest && QFontMetrics(font).horizontalAdvance(label->text()) > room) {
-      font.setPixelSize(--size);
-    }
-  }
   label->setGeometry(box);
-  label->setFont(font);
+  label->setFont(Fitted(font, FontSize(), std::max(1, FontSize() * 3 / 4), label->text(), room));
 }
 
 bool Label::ApplyProperty(const Property& p) {
@@ -257,25 +266,13 @@ int TextRoom(const QLineEdit& edit) {
   return contents.width() - 2 - 1 - cursor;
 }
 
-int TextWidth(const QFont& font, const QString& text) {
-  return static_cast<int>(std::ceil(QFontMetricsF(font).horizontalAdvance(text)));
-}
 }  // namespace
 
 void TextField::FitText() {
   auto* edit = static_cast<QLineEdit*>(Widget());
   if (!settled_ || FontSize() <= 0) return;
-  QFont font = edit->font();
-  font.setPixelSize(FontSize());
-  const QString text = edit->displayText();
-  const int room = TextRoom(*edit);
-  const int width = TextWidth(font, text);
-  if (width > room) {
-    const int smallest = std::max(1, FontSize() / 2);
-    int size = std::max(smallest, FontSize() * room / width);
-    font.setPixelSize(size);
-    while (size > smallest && TextWidth(font, text) > room) font.setPixelSize(--size);
-  }
+  const QFont font = Fitted(edit->font(), FontSize(), std::max(1, FontSize() / 2),
+                            edit->displayText(), TextRoom(*edit));
   if (font != edit->font()) edit->setFont(font);
 }
 
