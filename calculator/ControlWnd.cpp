@@ -38,6 +38,10 @@ constexpr rt::MethodEntry kMethods[] = {
     {"nFld_KeyDown", "( TextField, String ) as Boolean"},
     {"bicFld_KeyDown", "( TextField, String ) as Boolean"},
     {"clasFld_KeyDown", "( TextField, String ) as Boolean"},
+    {"entropyFld_TextEdited", "( TextField )"},
+    {"nFld_TextEdited", "( TextField )"},
+    {"bicFld_TextEdited", "( TextField )"},
+    {"clasFld_TextEdited", "( TextField )"},
     {"InfoMenu", "(  ) as MenuItem"},
     {"InfoItem", "(  ) as MenuItem"},
     {"ControlItem", "(  ) as MenuItem"},
@@ -65,6 +69,7 @@ constexpr rt::MethodEntry kMethods[] = {
 using W = class ControlWnd;
 constexpr std::string_view kButtonEvent = "( PushButton, Integer, Integer ) as Boolean";
 constexpr std::string_view kKeyEvent = "( TextField, String ) as Boolean";
+constexpr std::string_view kEditEvent = "( TextField )";
 constexpr rt::EventEntry kEvents[] = {
     rt::On<&W::AddMenuHandlers>({}, "AddMenuHandlers", "( Window )", "AddMenuHandlers"),
     rt::On<&W::Event_Close>({}, "Close", "(  )", "Event_Close"),
@@ -78,6 +83,11 @@ constexpr rt::EventEntry kEvents[] = {
     rt::On<&W::nFld_KeyDown>("nFld", "KeyDown", kKeyEvent, "nFld_KeyDown"),
     rt::On<&W::bicFld_KeyDown>("bicFld", "KeyDown", kKeyEvent, "bicFld_KeyDown"),
     rt::On<&W::clasFld_KeyDown>("clasFld", "KeyDown", kKeyEvent, "clasFld_KeyDown"),
+    rt::On<&W::entropyFld_TextEdited>("entropyFld", "TextEdited", kEditEvent,
+                                      "entropyFld_TextEdited"),
+    rt::On<&W::nFld_TextEdited>("nFld", "TextEdited", kEditEvent, "nFld_TextEdited"),
+    rt::On<&W::bicFld_TextEdited>("bicFld", "TextEdited", kEditEvent, "bicFld_TextEdited"),
+    rt::On<&W::clasFld_TextEdited>("clasFld", "TextEdited", kEditEvent, "clasFld_TextEdited"),
 };
 
 constexpr Property kWindow[] = {

@@ -41,6 +41,10 @@ class ControlWnd final : public MenuBar1Window {
   bool nFld_KeyDown(rt::TextField& field, const rt::String& key);
   bool bicFld_KeyDown(rt::TextField& field, const rt::String& key);
   bool clasFld_KeyDown(rt::TextField& field, const rt::String& key);
+  void entropyFld_TextEdited(rt::TextField& field);
+  void nFld_TextEdited(rt::TextField& field);
+  void bicFld_TextEdited(rt::TextField& field);
+  void clasFld_TextEdited(rt::TextField& field);
 
   void AddMenuHandlers(rt::Window& window);
   void Event_Close();

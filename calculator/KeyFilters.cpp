@@ -1,4 +1,4 @@
-// The key filters of the four input fields, Clear and "?".
+// The key filters of the four input fields, their other edits, Clear and "?".
 #include <algorithm>
 #include <array>
 
@@ -35,6 +35,14 @@ void TakeResultAway(const class ControlWnd& w) {
   w.VorpexFld().SetVisible(false);
 }
 
+// A new number of classes asks for the BIC and entropy of that model.
+void StartNewModel(const class ControlWnd& w) {
+  w.bicFld().SetText("");
+  w.entropyFld().SetText("");
+  w.VorpexText().SetVisible(false);
+  TakeResultAway(w);
+}
+
 }  // namespace
 
 bool ControlWnd::nFld_KeyDown(rt::TextField&, const rt::String& key) {
@@ -42,12 +50,7 @@ bool ControlWnd::nFld_KeyDown(rt::TextField&, const rt::String& key) {
 }
 
 bool ControlWnd::clasFld_KeyDown(rt::TextField&, const rt::String& key) {
-  return Filter(key, false, [this] {
-    bicFld().SetText("");
-    entropyFld().SetText("");
-    VorpexText().SetVisible(false);
-    TakeResultAway(*this);
-  });
+  return Filter(key, false, [this] { StartNewModel(*this); });
 }
 
 bool ControlWnd::bicFld_KeyDown(rt::TextField&, const rt::String& key) {
@@ -57,6 +60,13 @@ bool ControlWnd::bicFld_KeyDown(rt::TextField&, const rt::String& key) {
 bool ControlWnd::entropyFld_KeyDown(rt::TextField&, const rt::String& key) {
   return Filter(key, true, [this] { TakeResultAway(*this); });
 }
+
+// Any other edit of an input by the user (a paste, cut, deletion, undo, redo or
+// drop) has the effects of an accepted key in that field.
+void ControlWnd::nFld_TextEdited(rt::TextField&) { TakeResultAway(*this); }
+void ControlWnd::clasFld_TextEdited(rt::TextField&) { StartNewModel(*this); }
+void ControlWnd::bicFld_TextEdited(rt::TextField&) { TakeResultAway(*this); }
+void ControlWnd::entropyFld_TextEdited(rt::TextField&) { TakeResultAway(*this); }
 
 bool ControlWnd::clearBtn_MouseDown(rt::PushButton&, rt::Integer, rt::Integer) {
   nFld().SetFocus();

@@ -4,9 +4,13 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QScopedValueRollback>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QValidator>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 #include "runtime/Application.h"
@@ -87,6 +91,10 @@ bool IsLineBreak(char32_t c) {
          c == 0x2029;
 }
 
+// Where text brought into a field ends: at a line break, or at a tab between
+// the cells of a copied row.
+bool EndsTheText(char32_t c) { return IsLineBreak(c) || c == '\t'; }
+
 // A line break, a control character or an invisible formatting character
 // (direction marks and overrides, zero-width characters): with one of them a
 // field would show its text otherwise than it is read.
@@ -96,15 +104,16 @@ bool IsHidden(char32_t c) {
 }
 
 // Keeps a field's text on one line, whether it was pasted, dropped, set or
-// typed: of text inserted with line breaks (the caret stands after it) only the
-// first line stays, and the other hidden characters are dropped.
+// typed: of text inserted with line breaks or tabs (the caret stands after it)
+// only what comes before the first of them stays, and the other hidden
+// characters are dropped.
 class OneLine : public QValidator {
  public:
   using QValidator::QValidator;
   State validate(QString& text, int& caret) const override {
     const qsizetype end = text.size();
     qsizetype at = 0;
-    while (at < end && !IsLineBreak(text.at(at).unicode())) ++at;
+    while (at < end && !EndsTheText(text.at(at).unicode())) ++at;
     if (at < end) {
       text.remove(at, (caret > at ? caret : end) - at);
       caret = static_cast<int>(at);
@@ -131,16 +140,18 @@ class OneLine : public QValidator {
   }
 };
 
-// What a shortcut does in a field with a KeyDown filter: the Edit menu's
-// commands and the moves and selections, which change no text, keep the line
-// edit's own handling; the deletions act as Backspace or Delete, through the
-// filter; every other text-changing binding (redo among them) does nothing.
+// What a shortcut does in a field with a KeyDown filter: the editing commands
+// (undo and redo among them) and the moves and selections keep the line
+// edit's own handling, and what they change counts as the user's edit; the
+// deletions act as Backspace or Delete, through the filter; every other
+// text-changing binding does nothing.
 enum class Chord { kEdit, kBackspace, kDelete, kNothing };
 
 Chord ChordOf(const QKeyEvent& event) {
   using Key = QKeySequence;
   static constexpr Key::StandardKey kEdits[] = {
       Key::Undo,
+      Key::Redo,
       Key::Cut,
       Key::Copy,
       Key::Paste,
@@ -178,6 +189,13 @@ Chord ChordOf(const QKeyEvent& event) {
   return Chord::kNothing;
 }
 
+// The clipboard's keys, with Ctrl or without (Shift+Insert pastes, Shift+Delete
+// cuts, Ctrl+Insert copies): editing commands, never typing.
+bool IsClipboardKey(const QKeyEvent& event) {
+  return event.matches(QKeySequence::Cut) || event.matches(QKeySequence::Copy) ||
+         event.matches(QKeySequence::Paste);
+}
+
 bool IsCharacter(const String& key) {
   return key.size() > 1 || (static_cast<unsigned char>(key[0]) >= 32 && key[0] != 127);
 }
@@ -186,9 +204,12 @@ bool IsCharacter(const String& key) {
 
 LineEdit::LineEdit(TextField& control, QWidget* parent) : QLineEdit(parent), control_(control) {
   setValidator(new OneLine(this));
+  // After textEdited, which compares against it.
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { previous_ = text; });
 }
 
 bool LineEdit::FilteredKeyPress(QKeyEvent& event) {
+  if (IsClipboardKey(event)) return QLineEdit::event(&event);
   String key;
   if (IsShortcut(event)) {
     switch (ChordOf(event)) {
@@ -212,6 +233,7 @@ bool LineEdit::FilteredKeyPress(QKeyEvent& event) {
     event.accept();
     return true;  // consumed: not inserted, and the focus does not move
   }
+  const QScopedValueRollback<bool> filtered(filtering_, true);
   if (!IsCharacter(key)) return QLineEdit::event(&event);
   // The field receives the character its filter judged, as if typed alone.
   QKeyEvent typed(QEvent::KeyPress, event.key(),
@@ -233,6 +255,7 @@ bool LineEdit::event(QEvent* event) {
     for (const char32_t c : committed.toUcs4()) {
       const QString character = QString::fromUcs4(&c, 1);
       if (!Guarded([&] { return control_.Raise("KeyDown", {.key = FromQt(character)}); })) {
+        const QScopedValueRollback<bool> filtered(filtering_, true);
         insert(character);
       }
     }
@@ -240,6 +263,88 @@ bool LineEdit::event(QEvent* event) {
     return true;
   }
   return QLineEdit::event(event);
+}
+
+void LineEdit::focusOutEvent(QFocusEvent* event) {
+  // Alt, a mnemonic or F10 give the keyboard to the menu bar: the selection
+  // stays for the Edit menu's commands, as it does for a menu opened with the
+  // mouse.
+  if (event->reason() == Qt::MenuBarFocusReason) {
+    QFocusEvent kept(QEvent::FocusOut, Qt::PopupFocusReason);
+    return QLineEdit::focusOutEvent(&kept);
+  }
+  QLineEdit::focusOutEvent(event);
+}
+
+namespace {
+
+// The area the line edit draws its text in, as it lays it out: inside the
+// style's contents rectangle and the text margins.
+QRect TextArea(const QLineEdit& edit) {
+  QStyleOptionFrame option;
+  option.initFrom(&edit);
+  option.rect = edit.contentsRect();
+  option.lineWidth =
+      edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+  option.midLineWidth = 0;
+  option.state |= QStyle::State_Sunken;
+  option.features = QStyleOptionFrame::None;
+  return edit.style()
+      ->subElementRect(QStyle::SE_LineEditContents, &option, &edit)
+      .marginsRemoved(edit.textMargins());
+}
+
+// Where the text starts in the line edit (it scrolls a text wider than its
+// room), to a pixel: the line edit puts its caret at the character boundary
+// nearest to a point, so the caret passes from before the first character to
+// after it halfway across that character.
+qreal TextStart(QLineEdit& edit, const QFontMetricsF& metrics) {
+  const int middle = edit.height() / 2;
+  int outside = -static_cast<int>(metrics.horizontalAdvance(edit.displayText())) - 1;
+  int inside = edit.width();
+  while (inside - outside > 1) {
+    const int x = outside + (inside - outside) / 2;
+    (edit.cursorPositionAt(QPoint(x, middle)) > 0 ? inside : outside) = x;
+  }
+  return inside - metrics.horizontalAdvance(edit.displayText().left(1)) / 2;
+}
+
+}  // namespace
+
+// A margin of one pixel on either side, and room for the cursor after the text.
+int TextRoom(const QLineEdit& edit) {
+  const int cursor = edit.style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, &edit);
+  return TextArea(edit).width() - 2 - 1 - cursor;
+}
+
+void LineEdit::paintEvent(QPaintEvent* event) {
+  QLineEdit::paintEvent(event);
+  const QString shown = displayText();
+  const QFontMetricsF metrics(font());
+  const qreal width = metrics.horizontalAdvance(shown);
+  if (shown.isEmpty() || width <= TextRoom(*this)) return;
+  // Cut where more than a pixel of the text is hidden.
+  const QRect area = TextArea(*this);
+  const qreal start = TextStart(*this, metrics);
+  const bool cutLeft = start < area.left() - 1;
+  const bool cutRight = start + width > area.right() + 2;
+  if (!cutLeft && !cutRight) return;
+  const QString ellipsis(QChar(0x2026));
+  const int mark = static_cast<int>(std::ceil(metrics.horizontalAdvance(ellipsis))) + 2;
+  QPainter painter(this);
+  painter.setFont(font());
+  painter.setPen(palette().color(QPalette::Text));
+  for (const bool left : {true, false}) {
+    if (!(left ? cutLeft : cutRight)) continue;
+    QRect box = area;
+    if (left) {
+      box.setWidth(mark);
+    } else {
+      box.setLeft(area.right() + 1 - mark);
+    }
+    painter.fillRect(box, palette().brush(QPalette::Base));
+    painter.drawText(box, Qt::AlignCenter, ellipsis);
+  }
 }
 
 void ButtonWidget::mousePressEvent(QMouseEvent* event) {

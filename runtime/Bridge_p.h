@@ -76,23 +76,41 @@ class FrameWidget : public QWidget {
 };
 
 // A one-line field: keys pass its control's KeyDown filter, and it never holds
-// a line break or a control character, however text comes in.
+// a line break, a tab or a control character, however text comes in.
 class LineEdit : public QLineEdit {
  public:
   LineEdit(TextField& control, QWidget* parent);
+  // Whether the user's edit that gave `text` changed the text, by a route
+  // other than a key that the KeyDown filter accepted (which has had its say
+  // on that change already). A paste that the one-line rule leaves as it was
+  // changes nothing.
+  bool IsUserEdit(const QString& text) const { return !filtering_ && text != previous_; }
 
  protected:
   bool event(QEvent* event) override;
-  // Pasting through PasteInto: the paste key, the middle button and the menu.
+  // Pasting through PasteInto: the paste keys, the middle button and the menu.
   void keyPressEvent(QKeyEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  // The menus taking the keyboard leave the selection to the Edit menu.
+  void focusOutEvent(QFocusEvent* event) override;
+  // Text dragged in from elsewhere is copied, never taken from its source.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  // A text cut at an edge shows an ellipsis there.
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   bool FilteredKeyPress(QKeyEvent& event);
 
   TextField& control_;
+  bool filtering_ = false;  // processing a key the filter accepted
+  QString previous_;        // the text before the latest change
 };
+
+// The width a line edit gives its text without scrolling it.
+int TextRoom(const QLineEdit& edit);
 
 // A text area's editor: pastes and drops bring plain text, read through TextOf.
 class TextEdit : public QTextEdit {
@@ -136,6 +154,9 @@ void ReleaseWindows();
 // Builds a window's platform menu bar from the menu model; on macOS the one
 // parentless menu bar instead (and null is returned).
 class QMenuBar* MakeMenuBar(class MenuBar& model, QWidget* parent);
+// Gives a window without a menu bar of its own the shortcuts of the
+// application's menu bar (what they do is decided as for a menu bar's items).
+void AddMenuShortcuts(class MenuBar& model, QWidget& window);
 // Deletes every platform menu action (at the end of the process).
 void ReleaseMenuActions();
 

@@ -5,6 +5,7 @@
 // only two: the kinds of data offered and, when text is among them, that text.
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -137,6 +138,34 @@ void LineEdit::contextMenuEvent(QContextMenuEvent* event) {
       !text().isEmpty() && selectedText().size() < text().size(), &QLineEdit::selectAll);
   menu->popup(event->globalPos());
   event->accept();
+}
+
+// A drop from anywhere but the field itself: the field takes a copy, and the
+// source keeps its text (a move would take it all there, even what the field's
+// limit leaves out).
+namespace {
+template <class Event>
+void AsCopy(QLineEdit& line, Event& event) {
+  if (event.source() != &line && event.isAccepted() &&
+      (event.possibleActions() & Qt::CopyAction)) {
+    event.setDropAction(Qt::CopyAction);
+  }
+}
+}  // namespace
+
+void LineEdit::dragEnterEvent(QDragEnterEvent* event) {
+  QLineEdit::dragEnterEvent(event);
+  AsCopy(*this, *event);
+}
+
+void LineEdit::dragMoveEvent(QDragMoveEvent* event) {
+  QLineEdit::dragMoveEvent(event);
+  AsCopy(*this, *event);
+}
+
+void LineEdit::dropEvent(QDropEvent* event) {
+  QLineEdit::dropEvent(event);
+  AsCopy(*this, *event);
 }
 
 bool TextEdit::canInsertFromMimeData(const QMimeData* source) const { return OffersText(source); }

@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <algorithm>
 #include <cmath>
 
@@ -243,30 +241,12 @@ void TextField::Bind(Window& owner, QWidget* clientArea) {
   auto* edit = new detail::LineEdit(*this, clientArea);
   SetWidget(edit);
   QObject::connect(edit, &QLineEdit::textChanged, edit, [this] { FitText(); });
-  QObject::connect(edit, &QLineEdit::textEdited, edit, [this] { LimitToText(); });
+  QObject::connect(edit, &QLineEdit::textEdited, edit, [this, edit](const QString& text) {
+    LimitToText();
+    if (edit->IsUserEdit(text)) Guarded([this] { return Raise("TextEdited", {}); });
+  });
 }
 
-namespace {
-// The width a line edit gives its text without scrolling it, as the line edit
-// lays it out: inside the style's contents rectangle and the text margins, a
-// margin of one pixel on either side, and room for the cursor after the text.
-int TextRoom(const QLineEdit& edit) {
-  QStyleOptionFrame option;
-  option.initFrom(&edit);
-  option.rect = edit.contentsRect();
-  option.lineWidth =
-      edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
-  option.midLineWidth = 0;
-  option.state |= QStyle::State_Sunken;
-  option.features = QStyleOptionFrame::None;
-  const QRect contents = edit.style()
-                             ->subElementRect(QStyle::SE_LineEditContents, &option, &edit)
-                             .marginsRemoved(edit.textMargins());
-  const int cursor = edit.style()->pixelMetric(QStyle::PM_TextCursorWidth, &option, &edit);
-  return contents.width() - 2 - 1 - cursor;
-}
-
-}  // namespace
 
 void TextField::FitText() {
   auto* edit = static_cast<QLineEdit*>(Widget());

@@ -127,7 +127,12 @@ class Label : public RectControl {
 
 // A one-line text field shows its whole text: a text wider than the field
 // shrinks the font (down to half its size); a text wider still shows from
-// its start.
+// its start, with an ellipsis at each end where it is cut.
+//
+// Events: KeyDown judges each typed key (true drops it). TextEdited follows
+// every other change of the text by the user (a paste by key, menu or middle
+// button, a cut, a deletion from a menu, undo, redo, a drop); text the
+// program sets raises neither.
 class TextField : public RectControl {
  public:
   static const ClassRecord& Class();

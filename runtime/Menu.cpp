@@ -364,6 +364,20 @@ QMenuBar* MakeMenuBar(MenuBar& model, QWidget* parent) {
 #endif
 }
 
+void AddMenuShortcuts(MenuBar& model, QWidget& window) {
+#ifdef Q_OS_MACOS
+  (void)model;  // the one menu bar serves every window
+  (void)window;
+#else
+  for (std::size_t i = 0; i < model.Count(); ++i) {
+    MenuItem& menu = model.Item(i);
+    for (std::size_t j = 0; j < menu.Count(); ++j) {
+      if (!menu.Item(j).IsSeparator()) window.addAction(menu.Item(j).Action());
+    }
+  }
+#endif
+}
+
 void ReleaseMenuActions() {
   delete ActionHolder();
   ActionHolder() = nullptr;

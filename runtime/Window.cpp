@@ -180,6 +180,11 @@ Window::~Window() {
 
 void Window::Constructor() {
   RaiseEvent("Layout");
+  // The application's menu bar serves a window without one of its own: its
+  // shortcuts work there too (Ctrl+Q quits in front of any window).
+  if (menuBar_ == nullptr && App() != nullptr && App()->GetMenuBar() != nullptr) {
+    detail::AddMenuShortcuts(*App()->GetMenuBar(), *impl_->frame);
+  }
   RaiseEvent("CreateControls");
   RaiseEvent("AddMenuHandlers", {.sender = this});
   for (const auto& control : controls_) control->Raise("Open", {.sender = control.get()});

@@ -4,17 +4,22 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "app/MenuBar1.h"
 #include "calculator/ControlWnd.h"
 #include "runtime/Testing.h"
+#include "runtime/Window.h"
 
 // A row of a test's table prints as its name. In the unnamed namespace of each test file, where
 // the rows are declared, so that the test framework finds it by the row's type.
@@ -131,4 +136,35 @@ inline std::string Calculated(class ControlWnd& w) {
   EXPECT_EQ(DisplayOf(w), ResultDisplay::kShown);
   rt::testing::Clear();
   return w.VorpexFld().Text();
+}
+
+// --- Menus ---
+
+inline rt::MenuItem& Item(std::string_view name) {
+  return rt::Cast<rt::MenuItem>(MenuBar1().Lookup(name));
+}
+
+// The menus of a window's platform menu bar that hold an item's action.
+inline std::vector<QMenu*> MenusHolding(const rt::Window& window, QAction* action) {
+  std::vector<QMenu*> menus;
+  for (QMenu* menu : window.Frame()->findChildren<QMenu*>()) {
+    if (menu->actions().contains(action)) menus.push_back(menu);
+  }
+  return menus;
+}
+
+// Opens the item's menu in the front window's menu bar (which brings the
+// enabling up to date) and reports whether the item can be chosen there.
+inline bool Offered(rt::MenuItem& item) {
+  rt::Window* front = rt::FrontWindow();
+  if (front == nullptr) return false;
+  for (QMenu* menu : MenusHolding(*front, item.Action())) emit menu->aboutToShow();
+  return item.Action()->isEnabled();
+}
+
+// Chooses an item as the user does: opens its menu, then picks it.
+inline void Choose(std::string_view name) {
+  rt::MenuItem& item = Item(name);
+  Offered(item);
+  item.Action()->trigger();
 }

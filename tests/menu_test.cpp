@@ -40,10 +40,6 @@ bool InFront(const rt::Window& window) {
   });
 }
 
-rt::MenuItem& Item(std::string_view name) {
-  return rt::Cast<rt::MenuItem>(MenuBar1().Lookup(name));
-}
-
 // Every item below a menu bar or menu, at any depth.
 std::set<const rt::MenuItem*> ItemsBelow(const rt::MenuItem& menu) {
   std::set<const rt::MenuItem*> items;
@@ -59,31 +55,6 @@ std::string Shape(const rt::MenuItem& item) {
   std::string shape = item.Name() + ":" + std::string(item.Record()->name) + "[";
   for (std::size_t i = 0; i < item.Count(); ++i) shape += Shape(item.Item(i)) + " ";
   return shape + "]";
-}
-
-// The menus of a window's platform menu bar that hold an item's action.
-std::vector<QMenu*> MenusHolding(const rt::Window& window, QAction* action) {
-  std::vector<QMenu*> menus;
-  for (QMenu* menu : window.Frame()->findChildren<QMenu*>()) {
-    if (menu->actions().contains(action)) menus.push_back(menu);
-  }
-  return menus;
-}
-
-// Opens the item's menu in the front window's menu bar (which brings the
-// enabling up to date) and reports whether the item can be chosen there.
-bool Offered(rt::MenuItem& item) {
-  rt::Window* front = rt::FrontWindow();
-  if (front == nullptr) return false;
-  for (QMenu* menu : MenusHolding(*front, item.Action())) emit menu->aboutToShow();
-  return item.Action()->isEnabled();
-}
-
-// Chooses an item as the user does: opens its menu, then picks it.
-void Choose(std::string_view name) {
-  rt::MenuItem& item = Item(name);
-  Offered(item);
-  item.Action()->trigger();
 }
 
 // --- The items ---
