@@ -340,22 +340,33 @@ TEST_P(EditItems, ActOnTheFocusedField) {
 INSTANTIATE_TEST_SUITE_P(OnTheCalculator, EditItems, ::testing::ValuesIn(kEditCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Alt gives the keyboard to the menu bar: the Edit menu still serves the field.
-TEST_F(Menus, EditItemsFromTheKeyboardActOnTheFieldThatHadTheFocus) {
+// Alt gives the keyboard to the menu bar: the Edit menu still serves the field, on the selection
+// it had, in the calculator and in the help text.
+TEST_F(Menus, EditItemsFromTheKeyboardActOnTheSelectionThatHadTheFocus) {
   class ControlWnd& w = CalculatorInFront();
   rt::TextField& field = w.nFld();
   field.SetFocus();
   Type(field, "1377");
+  QTest::keySequence(field.Widget(), QKeySequence::SelectAll);
   auto* bar = w.Frame()->findChild<QMenuBar*>();
   QTest::keyClick(bar, Qt::Key_Alt);
   ASSERT_TRUE(Eventually([&] { return QApplication::focusWidget() == bar; }));
 
-  EXPECT_TRUE(Offered(Item("EditSelectAll")));
-  Choose("EditSelectAll");
   EXPECT_TRUE(Offered(Item("EditCut")));
   Choose("EditCut");
   EXPECT_EQ(field.Text(), "");
   EXPECT_EQ(QApplication::clipboard()->text(), "1377");
+
+  helpWnd().Show();
+  ASSERT_TRUE(InFront(helpWnd()));
+  auto* area = helpWnd().Frame()->findChild<QTextEdit*>();
+  area->setFocus();
+  QTest::keySequence(area, QKeySequence::SelectAll);
+  QTest::keyClick(helpWnd().Frame()->findChild<QMenuBar*>(), Qt::Key_Alt);
+  ASSERT_TRUE(Eventually([&] { return QApplication::focusWidget() != area; }));
+  EXPECT_TRUE(Offered(Item("EditClear")));
+  Choose("EditClear");
+  EXPECT_EQ(area->toPlainText(), "");
 }
 
 // Data on the clipboard that counts the questions about it.
