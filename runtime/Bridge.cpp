@@ -329,21 +329,21 @@ void LineEdit::paintEvent(QPaintEvent* event) {
   const bool cutLeft = start < area.left() - 1;
   const bool cutRight = start + width > area.right() + 2;
   if (!cutLeft && !cutRight) return;
+  // On the text's baseline, which the line edit centres vertically.
+  const QFont markFont = markFont_.value_or(font());
+  const QFontMetricsF markMetrics(markFont);
   const QString ellipsis(QChar(0x2026));
-  const int mark = static_cast<int>(std::ceil(metrics.horizontalAdvance(ellipsis))) + 2;
+  const qreal mark = markMetrics.horizontalAdvance(ellipsis) + 2;
+  const QFontMetrics line(font());
+  const int baseline = area.top() + (area.height() - line.height() + 1) / 2 + line.ascent();
   QPainter painter(this);
-  painter.setFont(font());
+  painter.setFont(markFont);
   painter.setPen(palette().color(QPalette::Text));
   for (const bool left : {true, false}) {
     if (!(left ? cutLeft : cutRight)) continue;
-    QRect box = area;
-    if (left) {
-      box.setWidth(mark);
-    } else {
-      box.setLeft(area.right() + 1 - mark);
-    }
-    painter.fillRect(box, palette().brush(QPalette::Base));
-    painter.drawText(box, Qt::AlignCenter, ellipsis);
+    const qreal x = left ? area.left() : area.right() + 1 - mark;
+    painter.fillRect(QRectF(x, area.top(), mark, area.height()), palette().brush(QPalette::Base));
+    painter.drawText(QPointF(x + 1, baseline), ellipsis);
   }
 }
 

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTextEdit>
 #include <QWidget>
+#include <optional>
 #include <string_view>
 
 #include "runtime/Types.h"
@@ -85,6 +86,9 @@ class LineEdit : public QLineEdit {
   // on that change already). A paste that the one-line rule leaves as it was
   // changes nothing.
   bool IsUserEdit(const QString& text) const { return !filtering_ && text != previous_; }
+  // The font an ellipsis is drawn in: the field's own before any shrinking,
+  // so that it stays legible beside a text shrunk to fit.
+  void SetMarkFont(const QFont& font) { markFont_ = font; }
 
  protected:
   bool event(QEvent* event) override;
@@ -107,6 +111,7 @@ class LineEdit : public QLineEdit {
   TextField& control_;
   bool filtering_ = false;  // processing a key the filter accepted
   QString previous_;        // the text before the latest change
+  std::optional<QFont> markFont_;
 };
 
 // The width a line edit gives its text without scrolling it.

@@ -249,10 +249,13 @@ void TextField::Bind(Window& owner, QWidget* clientArea) {
 
 
 void TextField::FitText() {
-  auto* edit = static_cast<QLineEdit*>(Widget());
+  auto* edit = static_cast<detail::LineEdit*>(Widget());
   if (!settled_ || FontSize() <= 0) return;
-  const QFont font = Fitted(edit->font(), FontSize(), std::max(1, FontSize() / 2),
-                            edit->displayText(), TextRoom(*edit));
+  QFont full = edit->font();
+  full.setPixelSize(FontSize());
+  edit->SetMarkFont(full);
+  const QFont font =
+      Fitted(full, FontSize(), std::max(1, FontSize() / 2), edit->displayText(), TextRoom(*edit));
   if (font != edit->font()) edit->setFont(font);
 }
 

@@ -1,12 +1,14 @@
 // What the windows show: the declared look of the About and calculator
 // windows, long results in the result field, and the help text's table.
 #include <QAbstractTextDocumentLayout>
+#include <QClipboard>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <regex>
 #include <string_view>
 
 #include "Harness.h"
@@ -157,6 +159,75 @@ INSTANTIATE_TEST_SUITE_P(
         Result{"Negative", "999999", "9", "1", "9", "-35155557.1"},
         Result{"TwentyCharacters", "999999", "999999", "1", "999999999", "-27630991429646450.0"}),
     kByName);
+
+// The glyphs a field's text is drawn with, read from its pixels inside the frame: one letter for
+// each run of inked columns, "T" for one at least as tall as most of the text, "." for a short one
+// at its foot and "-" for a short one above it. An ellipsis shows as "...".
+std::string Glyphs(QWidget* field) {
+  const QImage image = field->grab().toImage();
+  struct Run {
+    int top, bottom;
+  };
+  std::vector<Run> runs;
+  bool inRun = false;
+  for (int x = 3; x < image.width() - 3; ++x) {
+    int top = image.height(), bottom = -1;
+    for (int y = 3; y < image.height() - 3; ++y) {
+      if (qGray(image.pixel(x, y)) < 192) {
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+    }
+    if (bottom < 0) {
+      inRun = false;
+    } else if (inRun) {
+      runs.back() = {std::min(runs.back().top, top), std::max(runs.back().bottom, bottom)};
+    } else {
+      runs.push_back({top, bottom});
+      inRun = true;
+    }
+  }
+  int top = image.height(), bottom = -1;
+  for (const Run& run : runs) {
+    top = std::min(top, run.top);
+    bottom = std::max(bottom, run.bottom);
+  }
+  const double height = bottom - top + 1;
+  std::string glyphs;
+  for (const Run& run : runs) {
+    if (run.bottom - run.top + 1 >= 0.6 * height) {
+      glyphs += 'T';
+    } else {
+      glyphs += run.bottom >= bottom - 0.15 * height ? '.' : '-';
+    }
+  }
+  return glyphs;
+}
+
+// A result that does not fit even at half the font's size says that it goes on: an ellipsis at
+// the end cut off, whichever end the field shows. Copying it still gives the whole text.
+TEST_F(WindowTest, ResultTooLongToShowEndsInAnEllipsis) {
+  class ControlWnd& w = ActiveCalculator();
+  Enter(w, "1377", "2", "1e308", ".5");
+  Click(w.calcBtn());
+  rt::TextField& field = w.VorpexFld();
+  const std::string whole = "1" + std::string(308, '0') + ".0";
+  ASSERT_EQ(field.Text(), whole);
+  QLineEdit* edit = Edit(field);
+  const std::string start = Glyphs(edit);
+  EXPECT_TRUE(std::regex_match(start, std::regex(R"(T+\.\.\.)"))) << start;
+
+  field.SetFocus();
+  QTest::keySequence(edit, QKeySequence::MoveToEndOfLine);
+  w.nFld().SetFocus();  // no caret drawn, and the field keeps its place in the text
+  const std::string end = Glyphs(edit);
+  EXPECT_TRUE(std::regex_match(end, std::regex(R"(\.\.\.T+)"))) << end;
+
+  field.SetFocus();
+  QTest::keySequence(edit, QKeySequence::SelectAll);
+  QTest::keySequence(edit, QKeySequence::Copy);
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), whole);
+}
 
 // --- The help text's table ---
 
