@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Quitting: closing the calculator through the window manager, or Ctrl+Q,
-# ends the program with status 0, whichever other window is open.
+# ends the program with status 0, whichever other window is open or in front
+# (Ctrl+Q also with the splash in front, before the calculator exists).
 #
-#   quit.sh BINARY WAY [OPEN]    WAY: wm-close or ctrl-q; OPEN: help or about
+#   quit.sh BINARY WAY [OPEN]    WAY: wm-close or ctrl-q; OPEN: help, about or splash
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 BIN=$1
@@ -21,6 +22,12 @@ open_about() {
 }
 
 case $OPEN in
+  splash)
+    x11_start
+    app_start "$BIN"
+    wait_until "$DEADLINE" splash_shown || fail "no splash appeared"
+    wait_active "$SPLASH"
+    ;;
   about)
     # The About window is the splash: opened after its timer has handed
     # over, nothing takes it away by itself.
@@ -42,7 +49,7 @@ case $OPEN in
 esac
 
 case $OPEN in
-  about) splash_window >/dev/null || fail "the About window went before the quit" ;;
+  about | splash) splash_window >/dev/null || fail "the About window went before the quit" ;;
   help) help_shown || fail "the help window went before the quit" ;;
 esac
 case $WAY in
