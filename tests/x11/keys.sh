@@ -8,6 +8,7 @@
 #   keys.sh BINARY ctrl-deletions      Ctrl deletions act as Backspace and Delete
 #   keys.sh BINARY german-keypad       the keypad's decimal key gives the point
 #   keys.sh BINARY paste               pasted text keeps one line
+#   keys.sh BINARY edit-routes         edits other than typing take the result away
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
 BIN=$1
@@ -182,6 +183,111 @@ paste() {
   expect_field nFld 145
 }
 
+# An edit by a route other than typing, after the first worked example: the
+# route, the field, what the field then holds ("-": empty), whether the result
+# stays, and the other fields it empties. A route that leaves the text as it
+# was changes nothing. The Edit menu is opened from the keyboard after Ctrl+A.
+EDIT_ROUTES=(
+  "middle-button nFld 13774 gone"
+  "middle-button entropyFld 1.004 gone"
+  "edit-menu-copy bicFld 32374 stays"
+  "edit-menu-cut bicFld - gone"
+  "edit-menu-delete clasFld - gone bicFld entropyFld"
+  "edit-menu-paste entropyFld 5 gone"
+  "alt-arrows-cut nFld - gone"
+  "drop-help-title nFld 1377Vo gone"
+)
+
+# Ctrl+A in a field, then an Edit menu item by its mnemonic; the menu opened
+# with Alt+E or with Alt alone and the arrow keys.
+from_edit_menu() {
+  local field=$1 opening=$2 letter=$3
+  click_control "$field"
+  press ctrl+a
+  case $opening in
+    mnemonic) press alt+e ;;
+    arrows) press alt Right Down ;;
+  esac
+  wait_until "$DEADLINE" menu_open || fail "the Edit menu did not open ($opening)"
+  press "$letter"
+  wait_until "$DEADLINE" menu_closed || fail "the Edit menu stayed open after $letter"
+}
+
+WINDOWS=1 # the program's visible windows without a menu
+menu_open() { (($(window_count) > WINDOWS)); }
+menu_closed() { (($(window_count) == WINDOWS)); }
+
+# The first line of the help text, copied from it.
+help_first_line() {
+  clipboard_mark
+  xdotool mousemove --window "$HELP" 300 $((MENU + 200)) click 1 key ctrl+Home shift+End ctrl+c
+  wait_until "$DEADLINE" clipboard_is_not "$CLIP_MARK" || fail "nothing was copied from the help text"
+  clipboard_text
+}
+placed_at() { window_geometry "$1" && [ "$GX,$GY" = "$2" ]; }
+
+# The help window beside the calculator; its title "Vorpex" selected by a
+# double-click and dragged onto the end of a field. The help text keeps it.
+drop_help_title() {
+  local left top width height
+  click_control helpBtn
+  wait_until "$DEADLINE" help_shown || fail "no help window appeared"
+  xdotool windowmove "$CALC" 0 0 windowmove "$HELP" 660 0
+  wait_until "$DEADLINE" placed_at "$HELP" 660,* 2>/dev/null || true
+  xdotool mousemove --window "$HELP" 30 $((MENU + 12)) click --repeat 2 --delay 80 1
+  read -r left top width height <<<"${CONTROL[$1]}"
+  # Pressed again away from the double-click's place (a third click there would
+  # select the whole line), on the selected word.
+  xdotool mousemove --window "$HELP" 12 $((MENU + 12)) mousedown 1 \
+    mousemove --window "$HELP" 40 $((MENU + 14)) sleep 0.1 \
+    mousemove --window "$HELP" 60 $((MENU + 30)) sleep 0.1 \
+    mousemove --window "$CALC" $((left + width - 4)) $((MENU + top + 8)) sleep 0.1 \
+    mousemove --window "$CALC" $((left + width - 3)) $((MENU + top + height / 2)) sleep 0.2 \
+    mouseup 1
+  WINDOWS=2
+  expect_eq "$(help_first_line)" Vorpex "the help text's title after it was dropped on $1"
+}
+
+edit_routes() {
+  local hidden row route field after result emptied other
+  pointer_away
+  hidden=$(control_look VorpexFld)
+  for row in "${EDIT_ROUTES[@]}"; do
+    read -r route field after result emptied <<<"$row"
+    click_control clearBtn
+    first_example
+    case $route in
+      middle-button)
+        printf 4 | xclip -i -selection primary
+        click_edge "$field" end
+        xdotool click 2
+        ;;
+      edit-menu-copy) from_edit_menu "$field" mnemonic c ;;
+      edit-menu-cut) from_edit_menu "$field" mnemonic t ;;
+      edit-menu-delete) from_edit_menu "$field" mnemonic d ;;
+      edit-menu-paste)
+        printf 5 | xclip -i -selection clipboard
+        wait_until "$DEADLINE" clipboard_is 5 || fail "could not set the clipboard"
+        from_edit_menu "$field" mnemonic p
+        ;;
+      alt-arrows-cut) from_edit_menu "$field" arrows t ;;
+      drop-help-title) drop_help_title "$field" ;;
+      *) fail "unknown route: $route" ;;
+    esac
+    pointer_away
+    if [ "$result" = gone ]; then
+      wait_until "$DEADLINE" look_is VorpexFld "$hidden" || fail "$route in $field left the result shown"
+    else
+      expect_field VorpexFld 32374.0
+    fi
+    if [ "$after" = - ]; then expect_empty "$field"; else expect_field "$field" "$after"; fi
+    for other in $emptied; do expect_empty "$other"; done
+    if [ "$route" = edit-menu-copy ]; then
+      expect_eq "$(clipboard_text)" 32374 "copied by the Edit menu"
+    fi
+  done
+}
+
 start_calculator "$BIN"
 case $2 in
   tab-order) tab_order ;;
@@ -191,5 +297,6 @@ case $2 in
   ctrl-deletions) ctrl_deletions ;;
   german-keypad) german_keypad ;;
   paste) paste ;;
+  edit-routes) edit_routes ;;
   *) fail "unknown case: $2" ;;
 esac
