@@ -7,7 +7,7 @@
 #   keys.sh BINARY chords              Alt and Super type like the key alone
 #   keys.sh BINARY ctrl-deletions      Ctrl deletions act as Backspace and Delete
 #   keys.sh BINARY german-keypad       the keypad's decimal key gives the point
-#   keys.sh BINARY paste               pasted text keeps one line
+#   keys.sh BINARY paste               pasted text keeps its first line or cell
 #   keys.sh BINARY edit-routes         edits other than typing take the result away
 # shellcheck source=lib.sh
 source "$(dirname "$0")/lib.sh"
@@ -170,17 +170,23 @@ german_keypad() {
   expect_field entropyFld 0.7
 }
 
+# A copied row of cells gives its first cell, a copied column its first line.
 paste() {
   click_control nFld
-  printf '1\n2\t3' | xclip -i -selection clipboard
-  wait_until "$DEADLINE" clipboard_is $'1\n2\t3' || fail "could not set the clipboard"
+  printf '1377\t2\t32062\t.747' | xclip -i -selection clipboard
+  wait_until "$DEADLINE" clipboard_is $'1377\t2\t32062\t.747' || fail "could not set the clipboard"
   press ctrl+v
-  expect_field nFld 1
+  expect_field nFld 1377
+  click_control bicFld
+  printf '32062\n31892' | xclip -i -selection clipboard
+  wait_until "$DEADLINE" clipboard_is $'32062\n31892' || fail "could not set the clipboard"
+  press ctrl+v
+  expect_field bicFld 32062
   # The selection, pasted with the middle button at the end of N.
   printf '4\t5\n6' | xclip -i -selection primary
   click_edge nFld end
   xdotool click 2
-  expect_field nFld 145
+  expect_field nFld 13774
 }
 
 # An edit by a route other than typing, after the first worked example: the
