@@ -1,7 +1,9 @@
 // The calculator window driven as the user drives it: Calculate with missing and odd inputs,
 // Clear, "?" and the tab order of the inputs.
 
+#include <QLocale>
 #include <QWidget>
+#include <clocale>
 #include <algorithm>
 #include <ostream>
 #include <string>
@@ -141,6 +143,15 @@ TEST_P(CalculateShows, TheDefinedResultText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, CalculateShows, ::testing::ValuesIn(kResults), kByName);
+
+// The calculation cases run once more with LC_ALL=de_DE.UTF-8 (see CMakeLists.txt): there, the
+// decimal comma must really be in force, for the C library and for Qt alike.
+TEST(Locale, AskedForIsInForce) {
+  const QByteArray asked = qgetenv("LC_ALL");
+  if (asked != "de_DE.UTF-8") GTEST_SKIP() << "not run in the German locale";
+  EXPECT_STREQ(std::localeconv()->decimal_point, ",");
+  EXPECT_EQ(QLocale::system().decimalPoint(), ",");
+}
 
 // --- Clear ---
 
