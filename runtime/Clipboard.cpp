@@ -146,8 +146,7 @@ void LineEdit::contextMenuEvent(QContextMenuEvent* event) {
 namespace {
 template <class Event>
 void AsCopy(QLineEdit& line, Event& event) {
-  if (event.source() != &line && event.isAccepted() &&
-      (event.possibleActions() & Qt::CopyAction)) {
+  if (event.source() != &line && event.isAccepted() && (event.possibleActions() & Qt::CopyAction)) {
     event.setDropAction(Qt::CopyAction);
   }
 }

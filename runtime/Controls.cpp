@@ -247,7 +247,6 @@ void TextField::Bind(Window& owner, QWidget* clientArea) {
   });
 }
 
-
 void TextField::FitText() {
   auto* edit = static_cast<detail::LineEdit*>(Widget());
   if (!settled_ || FontSize() <= 0) return;

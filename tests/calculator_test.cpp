@@ -3,8 +3,8 @@
 
 #include <QLocale>
 #include <QWidget>
-#include <clocale>
 #include <algorithm>
+#include <clocale>
 #include <ostream>
 #include <string>
 #include <string_view>
