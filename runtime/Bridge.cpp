@@ -266,9 +266,9 @@ bool LineEdit::event(QEvent* event) {
 }
 
 void LineEdit::focusOutEvent(QFocusEvent* event) {
-  // Alt, a mnemonic or F10 give the keyboard to the menu bar: the selection
-  // stays for the Edit menu's commands, as it does for a menu opened with the
-  // mouse.
+  // Alt, alone or with a menu's mnemonic, gives the keyboard to the menu bar:
+  // the selection stays for the Edit menu's commands, as it does for a menu
+  // opened with the mouse.
   if (event->reason() == Qt::MenuBarFocusReason) {
     QFocusEvent kept(QEvent::FocusOut, Qt::PopupFocusReason);
     return QLineEdit::focusOutEvent(&kept);
