@@ -36,13 +36,31 @@ if(UNIX AND NOT APPLE)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vorpex
     RENAME copyright)
 
+  # The manual page, dated as the change log's latest entry (YYYY-MM-DD).
+  set(_changelog ${CMAKE_CURRENT_LIST_DIR}/changelog)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_changelog})
+  file(STRINGS ${_changelog} _trailer REGEX "^ -- " LIMIT_COUNT 1)
+  if(NOT _trailer MATCHES ", ([0-9][0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+    message(FATAL_ERROR "The change log's latest trailer line has no date: '${_trailer}'")
+  endif()
+  set(_day ${CMAKE_MATCH_1})
+  set(_year ${CMAKE_MATCH_3})
+  set(_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+  list(FIND _months ${CMAKE_MATCH_2} _month)
+  if(_month LESS 0)
+    message(FATAL_ERROR "Unknown month in the change log's trailer line: '${_trailer}'")
+  endif()
+  math(EXPR _month "${_month} + 101")  # 101 to 112: the month is the last two digits
+  string(SUBSTRING ${_month} 1 2 _month)
+  set(VORPEX_MANUAL_DATE ${_year}-${_month}-${_day})
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/vorpex.1.in ${PROJECT_BINARY_DIR}/vorpex.1 @ONLY)
+
   # The manual page and the package's change log, compressed as Debian wants
   # them (gzip -9, no name or time stamp in the header).
   find_program(VORPEX_GZIP gzip REQUIRED)
-  configure_file(${CMAKE_CURRENT_LIST_DIR}/vorpex.1.in ${PROJECT_BINARY_DIR}/vorpex.1 @ONLY)
   set(_vorpex_compressed)
   foreach(_pair "${PROJECT_BINARY_DIR}/vorpex.1|vorpex.1.gz"
-                "${CMAKE_CURRENT_LIST_DIR}/changelog|changelog.gz")
+                "${_changelog}|changelog.gz")
     string(REPLACE "|" ";" _pair "${_pair}")
     list(GET _pair 0 _source)
     list(GET _pair 1 _output)

@@ -180,6 +180,12 @@ cmp "$source_dir/LICENSE" "$root/usr/share/doc/vorpex/copyright" ||
   fail "the copyright file is not the license"
 zcat "$root/usr/share/doc/vorpex/changelog.gz" | head -n 1 | grep -q '^vorpex (1\.1\.0) ' ||
   fail "the change log's latest entry is not for 1.1.0"
+# The manual page is dated as the change log's latest entry.
+changelog_date=$(date -u -d "$(zcat "$root/usr/share/doc/vorpex/changelog.gz" |
+  sed -n '/^ -- /{s/^ -- .*  //p;q}')" +%F)
+man_header=$(zcat "$root/usr/share/man/man1/vorpex.1.gz" | sed -n 1p)
+[ "$man_header" = ".TH VORPEX 1 \"$changelog_date\" \"Vorpex 1.1.0\" \"User Commands\"" ] ||
+  fail "the manual page's header is not dated $changelog_date: $man_header"
 
 echo "== Simulated install"
 apt-get install --simulate --no-install-recommends "$deb" >"$work/simulate.log" 2>&1 ||
