@@ -23,6 +23,16 @@ install(TARGETS vorpex
 )
 
 if(UNIX AND NOT APPLE)
+  # A stripped install (cmake --install --strip, and so the package) strips the
+  # program as Debian strips its own (dh_strip): the compiler's .comment and
+  # the .note section go with the symbols.
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(
+        COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:vorpex>\"
+        COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
   install(FILES ${CMAKE_CURRENT_LIST_DIR}/vorpex.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   foreach(_size IN LISTS _vorpex_icon_sizes)

@@ -2,9 +2,10 @@
 # The Debian package, checked without touching the system: the build tree's
 # binary (no empty RUNPATH entry); the .deb built as the README's "Install as
 # a Debian package" section builds it (a Release build without tests, in
-# BUILD_DIR/package-release, then cpack): its control data, lintian and
-# contents; the files extracted from it (no RPATH, every library found,
-# desktop entry, icons, documents); apt-get's simulated install of it; and the
+# BUILD_DIR/package-release, then cpack): its control data, lintian (hardening
+# and stripping included) and contents; the files extracted from it (no RPATH,
+# hardened and stripped as Debian's own programs, every library found, desktop
+# entry, icons, documents); apt-get's simulated install of it; and the
 # extracted program started under a private Xvfb until its splash window shows.
 #
 #   test-deb.sh BUILD_DIR SOURCE_DIR
@@ -151,14 +152,16 @@ for dependency in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libc6 li
 done
 
 echo "== lintian"
-# The project has no contact address: the Maintainer field and the change
-# log's trailer line, which both want one, are the only findings let pass.
-lintian --fail-on none "$deb" 2>/dev/null | tee "$work/lintian.log"
-findings=$(grep -E '^[EW]: ' "$work/lintian.log" |
+# Errors, warnings and the informational findings on hardening and stripping
+# fail. The project has no contact address: the Maintainer field and the
+# change log's trailer line, which both want one, are the only findings let
+# pass.
+lintian --fail-on none --display-info "$deb" 2>/dev/null | tee "$work/lintian.log"
+findings=$(grep -E '^[EW]: |^I: vorpex: (hardening-|binary-has-unneeded-section )' "$work/lintian.log" |
   grep -vE '^E: vorpex: malformed-contact Maintainer ' |
   grep -vE '^W: vorpex: syntax-error-in-debian-changelog "(badly formatted trailer line|found eof where expected more change data or trailer)" \[usr/share/doc/vorpex/changelog.gz:[0-9]+\]$' ||
   true)
-[ -z "$findings" ] || fail "lintian reports errors or warnings: $findings"
+[ -z "$findings" ] || fail "lintian reports: $findings"
 
 echo "== Contents"
 # Exactly the expected files, nothing more (no libraries, headers or tests).
@@ -173,6 +176,20 @@ dpkg-deb -x "$deb" "$root"
 # Its libraries are in the system's paths: no search path of its own.
 [ -z "$(search_paths "$root/usr/bin/vorpex")" ] ||
   fail "usr/bin/vorpex carries a search path: $(search_paths "$root/usr/bin/vorpex")"
+# Hardened and stripped as Debian's own programs: relocations read-only and
+# bound at start-up, a stack protector, no symbols, no .comment or .note.
+# (The output is read whole: grep -q ending a pipe early would fail it.)
+program="$root/usr/bin/vorpex"
+grep -qE '\(FLAGS\) +BIND_NOW' <<<"$(readelf -dW "$program")" ||
+  fail "usr/bin/vorpex binds its symbols lazily (no BIND_NOW): not linked with -z now"
+grep -q ' GNU_RELRO ' <<<"$(readelf -lW "$program")" ||
+  fail "usr/bin/vorpex has no GNU_RELRO segment"
+grep -q ' __stack_chk_fail' <<<"$(readelf --dyn-syms -W "$program")" ||
+  fail "usr/bin/vorpex has no stack protector"
+kept=$(readelf -SW "$program" | sed -n 's/^ *\[ *[0-9]*\] \([^ ]*\) .*/\1/p' |
+  grep -xE '\.(comment|note|symtab|strtab|debug_.*)' || true)
+[ -z "$kept" ] || fail "usr/bin/vorpex keeps sections that Debian strips: ${kept//$'\n'/ }"
+echo "usr/bin/vorpex: BIND_NOW, GNU_RELRO, stack protector, stripped"
 if grep -q "not found" <<<"$(ldd "$root/usr/bin/vorpex")"; then
   ldd "$root/usr/bin/vorpex"
   fail "usr/bin/vorpex misses shared libraries"
