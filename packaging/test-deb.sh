@@ -1,18 +1,22 @@
 #!/usr/bin/env bash
 # The Debian package, checked without touching the system: the build tree's
-# binary (no empty RUNPATH entry), the .deb built with cpack from the built
-# tree (control data, lintian, contents), the files extracted from it (no
-# RPATH, every library found, desktop entry, icons, documents), apt-get's
-# simulated install of it, and the extracted program started under a private
-# Xvfb until its splash window shows.
+# binary (no empty RUNPATH entry); the .deb built as the README's "Install as
+# a Debian package" section builds it (a Release build without tests, in
+# BUILD_DIR/package-release, then cpack): its control data, lintian (hardening
+# and stripping included) and contents; the files extracted from it (no RPATH,
+# hardened and stripped as Debian's own programs, every library found, desktop
+# entry, icons, documents); apt-get's simulated install of it; and the
+# extracted program started under a private Xvfb until its splash window shows.
 #
 #   test-deb.sh BUILD_DIR SOURCE_DIR
 #
 # With VORPEX_PACKAGE_INSTALL=1 in the environment it also installs the
 # package for real (root only), starts the installed program and purges the
-# package with whatever the install pulled in; it refuses when a vorpex
-# package is installed already. Needs cpack, dpkg-dev (dpkg-shlibdeps),
-# lintian, desktop-file-utils, xvfb, xdotool and x11-utils (xprop).
+# package with whatever the install pulled in. A vorpex package installed
+# already is left alone: the install is skipped and the test ends with status
+# 77 (skipped) once every other check has passed. Install runs on one machine
+# take turns. Needs cmake, ninja-build, g++, dpkg-dev, file, lintian,
+# desktop-file-utils, xvfb, xdotool and x11-utils (xprop).
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
@@ -25,16 +29,14 @@ fail() {
   exit 1
 }
 
-for tool in cpack:cmake dpkg-shlibdeps:dpkg-dev lintian:lintian readelf:binutils \
-  desktop-file-validate:desktop-file-utils Xvfb:xvfb xdotool:xdotool xprop:x11-utils; do
+for tool in cpack:cmake ninja:ninja-build dpkg-buildflags:dpkg-dev dpkg-shlibdeps:dpkg-dev \
+  file:file lintian:lintian readelf:binutils desktop-file-validate:desktop-file-utils \
+  Xvfb:xvfb xdotool:xdotool xprop:x11-utils; do
   command -v "${tool%%:*}" >/dev/null 2>&1 ||
     fail "${tool%%:*} not found; install the Debian package ${tool#*:}"
 done
 if $install_for_real; then
   [ "$(id -u)" -eq 0 ] || fail "VORPEX_PACKAGE_INSTALL=1: installing a package needs root"
-  if dpkg-query -W -f='${db:Status-Abbrev}' vorpex 2>/dev/null | grep -q '^.i'; then
-    fail "a vorpex package is installed already; the test leaves it alone"
-  fi
 fi
 
 work=$(mktemp -d)
@@ -110,9 +112,18 @@ if [ -n "$runpath" ]; then
   grep -qE '(^|:)(:|$)' <<<"$runpath" && fail "$build/vorpex searches the current directory: '$runpath'"
 fi
 
-echo "== Building the package"
-timeout 300 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/cpack" >"$work/cpack.log" 2>&1 ||
-  { cat "$work/cpack.log"; fail "cpack failed"; }
+echo "== Building the package as the README does"
+# The README's commands, in a folder of this build tree: a Release build
+# without tests, then cpack.
+release_options=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF)
+grep -qF -- "cmake -S . -B build-package ${release_options[*]}" "$source_dir/README.md" ||
+  fail "the README's package section does not configure with ${release_options[*]}"
+release="$build/package-release"
+{ cmake -S "$source_dir" -B "$release" "${release_options[@]}" &&
+  cmake --build "$release"; } >"$work/release.log" 2>&1 ||
+  { cat "$work/release.log"; fail "the Release build failed"; }
+timeout 300 cpack -G DEB --config "$release/CPackConfig.cmake" -B "$work/cpack" \
+  >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; fail "cpack failed"; }
 debs=("$work"/cpack/*.deb)
 if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
   fail "cpack made no single .deb: ${debs[*]}"
@@ -141,14 +152,16 @@ for dependency in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins libc6 li
 done
 
 echo "== lintian"
-# The project has no contact address: the Maintainer field and the change
-# log's trailer line, which both want one, are the only findings let pass.
-lintian --fail-on none "$deb" 2>/dev/null | tee "$work/lintian.log"
-findings=$(grep -E '^[EW]: ' "$work/lintian.log" |
+# Errors, warnings and the informational findings on hardening and stripping
+# fail. The project has no contact address: the Maintainer field and the
+# change log's trailer line, which both want one, are the only findings let
+# pass.
+lintian --fail-on none --display-info "$deb" 2>/dev/null | tee "$work/lintian.log"
+findings=$(grep -E '^[EW]: |^I: vorpex: (hardening-|binary-has-unneeded-section )' "$work/lintian.log" |
   grep -vE '^E: vorpex: malformed-contact Maintainer ' |
   grep -vE '^W: vorpex: syntax-error-in-debian-changelog "(badly formatted trailer line|found eof where expected more change data or trailer)" \[usr/share/doc/vorpex/changelog.gz:[0-9]+\]$' ||
   true)
-[ -z "$findings" ] || fail "lintian reports errors or warnings: $findings"
+[ -z "$findings" ] || fail "lintian reports: $findings"
 
 echo "== Contents"
 # Exactly the expected files, nothing more (no libraries, headers or tests).
@@ -163,7 +176,21 @@ dpkg-deb -x "$deb" "$root"
 # Its libraries are in the system's paths: no search path of its own.
 [ -z "$(search_paths "$root/usr/bin/vorpex")" ] ||
   fail "usr/bin/vorpex carries a search path: $(search_paths "$root/usr/bin/vorpex")"
-if ldd "$root/usr/bin/vorpex" | grep -q "not found"; then
+# Hardened and stripped as Debian's own programs: relocations read-only and
+# bound at start-up, a stack protector, no symbols, no .comment or .note.
+# (The output is read whole: grep -q ending a pipe early would fail it.)
+program="$root/usr/bin/vorpex"
+grep -qE '\(FLAGS\) +BIND_NOW' <<<"$(readelf -dW "$program")" ||
+  fail "usr/bin/vorpex binds its symbols lazily (no BIND_NOW): not linked with -z now"
+grep -q ' GNU_RELRO ' <<<"$(readelf -lW "$program")" ||
+  fail "usr/bin/vorpex has no GNU_RELRO segment"
+grep -q ' __stack_chk_fail' <<<"$(readelf --dyn-syms -W "$program")" ||
+  fail "usr/bin/vorpex has no stack protector"
+kept=$(readelf -SW "$program" | sed -n 's/^ *\[ *[0-9]*\] \([^ ]*\) .*/\1/p' |
+  grep -xE '\.(comment|note|symtab|strtab|debug_.*)' || true)
+[ -z "$kept" ] || fail "usr/bin/vorpex keeps sections that Debian strips: ${kept//$'\n'/ }"
+echo "usr/bin/vorpex: BIND_NOW, GNU_RELRO, stack protector, stripped"
+if grep -q "not found" <<<"$(ldd "$root/usr/bin/vorpex")"; then
   ldd "$root/usr/bin/vorpex"
   fail "usr/bin/vorpex misses shared libraries"
 fi
@@ -180,6 +207,12 @@ cmp "$source_dir/LICENSE" "$root/usr/share/doc/vorpex/copyright" ||
   fail "the copyright file is not the license"
 zcat "$root/usr/share/doc/vorpex/changelog.gz" | head -n 1 | grep -q '^vorpex (1\.1\.0) ' ||
   fail "the change log's latest entry is not for 1.1.0"
+# The manual page is dated as the change log's latest entry.
+changelog_date=$(date -u -d "$(zcat "$root/usr/share/doc/vorpex/changelog.gz" |
+  sed -n '/^ -- /{s/^ -- .*  //p;q}')" +%F)
+man_header=$(zcat "$root/usr/share/man/man1/vorpex.1.gz" | sed -n 1p)
+[ "$man_header" = ".TH VORPEX 1 \"$changelog_date\" \"Vorpex 1.1.0\" \"User Commands\"" ] ||
+  fail "the manual page's header is not dated $changelog_date: $man_header"
 
 echo "== Simulated install"
 apt-get install --simulate --no-install-recommends "$deb" >"$work/simulate.log" 2>&1 ||
@@ -233,6 +266,16 @@ if ! $install_for_real; then
 fi
 
 echo "== Installing"
+# One install at a time on this machine: another package test waits here.
+exec 9>/run/vorpex-package-test.lock
+flock -w 300 9 || fail "another package test has held the install for five minutes"
+state=$(dpkg-query -W -f='${db:Status-Abbrev}' vorpex 2>/dev/null || true)
+if [ -n "$state" ] && [[ ${state:1:1} != [nc] ]]; then
+  echo "SKIPPED the install: vorpex $(dpkg-query -W -f='${Version}' vorpex) is installed" \
+    "already (dpkg status '${state% }') and is left alone; every other check passed." \
+    "Purge it (sudo apt-get purge vorpex) to have the install tested."
+  exit 77
+fi
 installed_packages >"$packages_before"
 installed=true
 # No recommended packages: what the package declares must be enough.
