@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <ranges>
 
 #include "runtime/Application.h"
 #include "runtime/Bridge_p.h"
@@ -271,13 +272,31 @@ void LineEdit::paintEvent(QPaintEvent* event) {
   const qreal mark = markMetrics.horizontalAdvance(ellipsis) + 2;
   const QFontMetrics line(font());
   const int baseline = area.top() + (area.height() - line.height() + 1) / 2 + line.ascent();
+  // Each mark covers the characters it overlaps whole: a sliver of a digit
+  // beside it would read as a digit of its own.
+  const auto boundary = [&](qsizetype i) {
+    return start + metrics.horizontalAdvance(shown.left(i));
+  };
+  const auto firstBoundaryAfter = [&](qreal x) {
+    const auto positions = std::views::iota(qsizetype{0}, shown.size() + 1);
+    const auto after =
+        std::ranges::partition_point(positions, [&](qsizetype i) { return boundary(i) <= x; });
+    return static_cast<qsizetype>(after - positions.begin());
+  };
   QPainter painter(this);
   painter.setFont(markFont);
   painter.setPen(palette().color(QPalette::Text));
+  painter.setClipRect(area);
   for (const bool left : {true, false}) {
     if (!(left ? cutLeft : cutRight)) continue;
     const qreal x = left ? area.left() : area.right() + 1 - mark;
-    painter.fillRect(QRectF(x, area.top(), mark, area.height()), palette().brush(QPalette::Base));
+    QRectF box(x, area.top(), mark, area.height());
+    if (left) {
+      box.setRight(std::max(box.right(), boundary(firstBoundaryAfter(box.right() - 0.5))));
+    } else {
+      box.setLeft(std::min(box.left(), boundary(firstBoundaryAfter(box.left()) - 1)));
+    }
+    painter.fillRect(box, palette().brush(QPalette::Base));
     painter.drawText(QPointF(x + 1, baseline), ellipsis);
   }
 }
