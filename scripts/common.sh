@@ -41,6 +41,6 @@ install_packages() {
 configure_and_build() {
   local dir=$1
   shift
-  cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$ROOT/$dir" --parallel
+  cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja "$@" >/dev/null &&
+    cmake --build "$ROOT/$dir" --parallel
 }
