@@ -5,10 +5,11 @@
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core)
 # Building the test suites.
 SUITE_PACKAGES=(libgtest-dev)
-# Running them: the X server tests' server, window manager and tools, and the
-# package test's (dpkg-dev builds and checks the .deb).
+# Running them: the X server tests' server, window manager and tools, the
+# package test's (dpkg-dev and file build and check the .deb), and the sources
+# of the German locale that the calculation is tested in once more.
 TEST_PACKAGES=(xvfb openbox xdotool xclip x11-utils x11-xkb-utils imagemagick
-  dpkg-dev lintian desktop-file-utils)
+  dpkg-dev file lintian desktop-file-utils locales)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 VALGRIND_PACKAGES=(valgrind)
 BENCH_PACKAGES=(libbenchmark-dev xvfb valgrind procps)
