@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
-#include <ranges>
 
 #include "runtime/Application.h"
 #include "runtime/Bridge_p.h"
@@ -277,11 +276,18 @@ void LineEdit::paintEvent(QPaintEvent* event) {
   const auto boundary = [&](qsizetype i) {
     return start + metrics.horizontalAdvance(shown.left(i));
   };
+  // The first character boundary right of x (they grow from left to right).
   const auto firstBoundaryAfter = [&](qreal x) {
-    const auto positions = std::views::iota(qsizetype{0}, shown.size() + 1);
-    const auto after =
-        std::ranges::partition_point(positions, [&](qsizetype i) { return boundary(i) <= x; });
-    return static_cast<qsizetype>(after - positions.begin());
+    qsizetype low = 0, high = shown.size() + 1;
+    while (low < high) {
+      const qsizetype middle = low + (high - low) / 2;
+      if (boundary(middle) <= x) {
+        low = middle + 1;
+      } else {
+        high = middle;
+      }
+    }
+    return low;
   };
   QPainter painter(this);
   painter.setFont(markFont);
