@@ -144,8 +144,7 @@ void LineEdit::contextMenuEvent(QContextMenuEvent* event) {
 // source keeps its text (a move would take it all there, even what the field's
 // limit leaves out).
 namespace {
-template <class Event>
-void AsCopy(QLineEdit& line, Event& event) {
+void AsCopy(QLineEdit& line, QDropEvent& event) {
   if (event.source() != &line && event.isAccepted() && (event.possibleActions() & Qt::CopyAction)) {
     event.setDropAction(Qt::CopyAction);
   }

@@ -300,7 +300,8 @@ void LineEdit::paintEvent(QPaintEvent* event) {
     if (left) {
       box.setRight(std::max(box.right(), boundary(firstBoundaryAfter(box.right() - 0.5))));
     } else {
-      box.setLeft(std::min(box.left(), boundary(firstBoundaryAfter(box.left()) - 1)));
+      const qsizetype before = std::max<qsizetype>(0, firstBoundaryAfter(box.left()) - 1);
+      box.setLeft(std::min(box.left(), boundary(before)));
     }
     painter.fillRect(box, palette().brush(QPalette::Base));
     painter.drawText(QPointF(x + 1, baseline), ellipsis);
