@@ -56,9 +56,20 @@ bool OffersText(const QMimeData* data);
 // The offered plain text, or none (two questions at most).
 QString TextOf(const QMimeData* data);
 bool ClipboardOffersText();
-// Pastes the clipboard's (or the selection's) text into a line edit, as its
-// own paste would.
-void PasteInto(QLineEdit& line, QClipboard::Mode mode);
+
+// Text that comes into a one-line field. Where the text ends: the position of
+// its first line break or tab, or its size.
+qsizetype FirstLineEnd(QStringView text);
+// The text without line breaks, control characters, invisible formatting
+// characters and halves of characters.
+QString WithoutHidden(QStringView text);
+// The length of the longest start of `text` that fits `room` (in UTF-16
+// units) and ends between two whole characters.
+qsizetype WholeCharactersWithin(const QString& text, qsizetype room);
+// What a field keeps of `text` brought in with `room` left: the part before
+// the first line break or tab, without hidden characters, then held to the
+// room in whole characters.
+QString Admitted(QStringView text, qsizetype room);
 
 // The top-level widget of a window: its menu bar on top of the client area.
 class FrameWidget : public QWidget {
@@ -77,23 +88,33 @@ class FrameWidget : public QWidget {
 };
 
 // A one-line field: keys pass its control's KeyDown filter, and it never holds
-// a line break, a tab or a control character, however text comes in.
+// a line break, a tab or a control character, however text comes in. Text the
+// user brings in, by any route, is cleaned first and then held to the limit.
+// Every change of its text that the program did not make is the user's edit:
+// unless it was a key the KeyDown filter accepted (which has had its say on
+// that change already), it raises TextEdited.
 class LineEdit : public QLineEdit {
  public:
   LineEdit(TextField& control, QWidget* parent);
-  // Whether the user's edit that gave `text` changed the text, by a route
-  // other than a key that the KeyDown filter accepted (which has had its say
-  // on that change already). A paste that the one-line rule leaves as it was
-  // changes nothing.
-  bool IsUserEdit(const QString& text) const { return !filtering_ && text != previous_; }
+  // The program's text: set in full, whatever the limit, and no edit of the user's.
+  void SetTextByProgram(const QString& text);
+  // The most characters (UTF-16 units) the user may give it.
+  void SetLimit(qsizetype limit) { limit_ = limit; }
+  // Pastes the clipboard's (or the selection's) text as one undo step of its
+  // own. A clipboard that brings no text changes nothing, the selection included.
+  void Paste(QClipboard::Mode mode);
+  // Undoes (or redoes) the latest step: the text comes back as it was, even
+  // where it is longer than the limit.
+  void Restore(bool redo);
   // The font an ellipsis is drawn in: the field's own before any shrinking,
   // so that it stays legible beside a text shrunk to fit.
   void SetMarkFont(const QFont& font) { markFont_ = font; }
 
  protected:
   bool event(QEvent* event) override;
-  // Pasting through PasteInto: the paste keys, the middle button and the menu.
+  // Pasting through Paste: the paste keys, the middle button and the menu.
   void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   // The menus taking the keyboard leave the selection to the Edit menu.
@@ -106,10 +127,22 @@ class LineEdit : public QLineEdit {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  class Admission;
   bool FilteredKeyPress(QKeyEvent& event);
+  // How long the user's text may grow: to the limit, or no longer than it was
+  // before the change at hand.
+  qsizetype Allowed() const;
+  // How much text may come in at the caret, over the selection.
+  qsizetype Room() const;
+  // Brings text from outside in at the caret, over the selection: one undo step.
+  void Bring(const QString& text);
+  void TextChanged(const QString& text);
 
   TextField& control_;
+  qsizetype limit_ = 32767;
   bool filtering_ = false;  // processing a key the filter accepted
+  bool byProgram_ = false;  // the program is setting the text
+  bool restoring_ = false;  // undoing or redoing
   QString previous_;        // the text before the latest change
   std::optional<QFont> markFont_;
 };

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QStringDecoder>
 #include <QStyleHints>
 #include <algorithm>
@@ -67,43 +68,106 @@ QString TextOf(const QMimeData* data) {
 
 bool ClipboardOffersText() { return OffersText(QGuiApplication::clipboard()->mimeData()); }
 
-void PasteInto(QLineEdit& line, QClipboard::Mode mode) {
-  if (line.isReadOnly()) return;
-  const QString text = TextOf(QGuiApplication::clipboard()->mimeData(mode));
-  if (text.isEmpty() && !line.hasSelectedText()) return;
-  // A paste is an undo step of its own, not part of the typing before it: a
-  // move of the caret closes that step (the selection is kept).
-  if (!line.text().isEmpty()) {
-    const int start = line.selectionStart();
-    const int length = line.selectionLength();
-    const int caret = line.cursorPosition();
-    line.setCursorPosition(caret == 0 ? 1 : 0);
-    if (start >= 0) {
-      line.setSelection(start, length);
-    } else {
-      line.setCursorPosition(caret);
-    }
+namespace {
+
+// Ends the line edit's undo step in progress, so that what comes next is a
+// step of its own: a move of the caret does that. The caret and the selection
+// stay as they were.
+void EndUndoStep(QLineEdit& line) {
+  if (line.text().isEmpty()) return;
+  const int start = line.selectionStart();
+  const int length = line.selectionLength();
+  const int caret = line.cursorPosition();
+  line.setCursorPosition(caret == 0 ? 1 : 0);
+  if (start < 0) {
+    line.setCursorPosition(caret);
+  } else if (caret == start) {
+    line.setSelection(start + length, -length);
+  } else {
+    line.setSelection(start, length);
   }
-  line.insert(text);
+}
+
+// Whether the line edit inserts a key press's text: a printable character, or
+// an invisible formatting one, typed without Ctrl.
+bool TypesText(const QKeyEvent& event) {
+  const QString text = event.text();
+  if (text.isEmpty()) return false;
+  if (text.at(0).category() == QChar::Other_Format) return true;
+  const auto modifiers = event.modifiers() & ~Qt::KeypadModifier;
+  if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {
+    return false;
+  }
+  return text.at(0).isPrint() || text.at(0).category() == QChar::Other_PrivateUse ||
+         text.at(0).isHighSurrogate();
+}
+
+}  // namespace
+
+void LineEdit::Bring(const QString& text) {
+  const QString admitted = Admitted(text, Room());
+  if (admitted.isEmpty() && !hasSelectedText()) return;
+  EndUndoStep(*this);
+  insert(admitted);
+  EndUndoStep(*this);
+}
+
+void LineEdit::Paste(QClipboard::Mode mode) {
+  if (isReadOnly()) return;
+  const QString text = TextOf(QGuiApplication::clipboard()->mimeData(mode));
+  if (!text.isEmpty()) Bring(text);
+}
+
+void LineEdit::Restore(bool redo) {
+  const QScopedValueRollback<bool> restoring(restoring_, true);
+  redo ? QLineEdit::redo() : QLineEdit::undo();
 }
 
 void LineEdit::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Paste)) {
-    PasteInto(*this, QClipboard::Clipboard);
+    Paste(QClipboard::Clipboard);
     event->accept();
     return;
+  }
+  if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+    const QScopedValueRollback<bool> restoring(restoring_, true);
+    return QLineEdit::keyPressEvent(event);
+  }
+  // A typed character that does not fit, or fits only in part, leaves what
+  // fits: the text never passes the limit, and nothing is cut afterwards.
+  if (!isReadOnly() && TypesText(*event)) {
+    const QString admitted = Admitted(event->text(), Room());
+    if (admitted != event->text()) {
+      if (!admitted.isEmpty() || hasSelectedText()) insert(admitted);
+      event->accept();
+      return;
+    }
   }
   QLineEdit::keyPressEvent(event);
 }
 
-void LineEdit::mouseReleaseEvent(QMouseEvent* event) {
-  const bool selection = event->button() == Qt::MiddleButton &&
-                         QGuiApplication::clipboard()->supportsSelection() &&
-                         rect().contains(event->position().toPoint());
-  if (!selection) return QLineEdit::mouseReleaseEvent(event);
-  deselect();
-  PasteInto(*this, QClipboard::Selection);
+// The middle button pastes the selection where it is released; when the
+// selection brings no text, the field stays as it was, its selection too.
+namespace {
+bool PastesSelection(const QLineEdit& line, const QMouseEvent& event) {
+  return event.button() == Qt::MiddleButton && !line.isReadOnly() &&
+         QGuiApplication::clipboard()->supportsSelection();
+}
+}  // namespace
+
+void LineEdit::mousePressEvent(QMouseEvent* event) {
+  if (!PastesSelection(*this, *event)) return QLineEdit::mousePressEvent(event);
   event->accept();
+}
+
+void LineEdit::mouseReleaseEvent(QMouseEvent* event) {
+  if (!PastesSelection(*this, *event)) return QLineEdit::mouseReleaseEvent(event);
+  event->accept();
+  if (!rect().contains(event->position().toPoint())) return;
+  const QString text = TextOf(QGuiApplication::clipboard()->mimeData(QClipboard::Selection));
+  if (text.isEmpty()) return;
+  setCursorPosition(cursorPositionAt(event->position().toPoint()));
+  Bring(text);
 }
 
 // The line edit's own menu, but for its Paste, which reads the whole text to
@@ -120,8 +184,8 @@ void LineEdit::contextMenuEvent(QContextMenuEvent* event) {
   const bool editable = !isReadOnly();
   const bool selected = hasSelectedText();
   if (editable) {
-    add(QLineEdit::tr("&Undo"), QKeySequence::Undo, isUndoAvailable(), &QLineEdit::undo);
-    add(QLineEdit::tr("&Redo"), QKeySequence::Redo, isRedoAvailable(), &QLineEdit::redo);
+    add(QLineEdit::tr("&Undo"), QKeySequence::Undo, isUndoAvailable(), [this] { Restore(false); });
+    add(QLineEdit::tr("&Redo"), QKeySequence::Redo, isRedoAvailable(), [this] { Restore(true); });
     menu->addSeparator();
     add(QLineEdit::tr("Cu&t"), QKeySequence::Cut, selected && echoMode() == Normal,
         &QLineEdit::cut);
@@ -130,7 +194,7 @@ void LineEdit::contextMenuEvent(QContextMenuEvent* event) {
       &QLineEdit::copy);
   if (editable) {
     add(QLineEdit::tr("&Paste"), QKeySequence::Paste, ClipboardOffersText(),
-        [this] { PasteInto(*this, QClipboard::Clipboard); });
+        [this] { Paste(QClipboard::Clipboard); });
     add(QLineEdit::tr("Delete"), QKeySequence::UnknownKey, selected, [this] { del(); });
   }
   menu->addSeparator();
@@ -161,8 +225,23 @@ void LineEdit::dragMoveEvent(QDragMoveEvent* event) {
   AsCopy(*this, *event);
 }
 
+// A drop from elsewhere is kept as a paste is, as one undo step, at the place
+// it is dropped (the line edit drops there what it is given). A move within
+// the field is the line edit's own.
 void LineEdit::dropEvent(QDropEvent* event) {
-  QLineEdit::dropEvent(event);
+  if (event->source() == this || isReadOnly()) return QLineEdit::dropEvent(event);
+  const QString text = TextOf(event->mimeData());
+  if (text.isEmpty()) return event->ignore();
+  setCursorPosition(cursorPositionAt(event->position().toPoint()));
+  QMimeData admitted;
+  admitted.setText(Admitted(text, Room()));
+  QDropEvent drop(event->position(), event->possibleActions(), &admitted, event->buttons(),
+                  event->modifiers());
+  EndUndoStep(*this);
+  QLineEdit::dropEvent(&drop);
+  EndUndoStep(*this);
+  event->setAccepted(drop.isAccepted());
+  if (drop.isAccepted()) event->setDropAction(drop.dropAction());
   AsCopy(*this, *event);
 }
 

@@ -241,10 +241,6 @@ void TextField::Bind(Window& owner, QWidget* clientArea) {
   auto* edit = new detail::LineEdit(*this, clientArea);
   SetWidget(edit);
   QObject::connect(edit, &QLineEdit::textChanged, edit, [this] { FitText(); });
-  QObject::connect(edit, &QLineEdit::textEdited, edit, [this, edit](const QString& text) {
-    LimitToText();
-    if (edit->IsUserEdit(text)) Guarded([this] { return Raise("TextEdited", {}); });
-  });
 }
 
 void TextField::FitText() {
@@ -258,24 +254,11 @@ void TextField::FitText() {
   if (font != edit->font()) edit->setFont(font);
 }
 
-void TextField::LimitToText() {
-  auto* edit = static_cast<QLineEdit*>(Widget());
-  const qsizetype limit = maximum_ > 0 ? maximum_ : 32767;
-  const int wanted = static_cast<int>(std::max(limit, edit->text().size()));
-  // A new limit resets the field's undo steps: only while it has to shrink.
-  if (edit->maxLength() != wanted) edit->setMaxLength(wanted);
-}
-
 String TextField::Text() const { return detail::FromQt(static_cast<QLineEdit*>(Widget())->text()); }
 
 void TextField::SetText(std::string_view text) {
-  auto* edit = static_cast<QLineEdit*>(Widget());
-  const QString value = detail::ToQt(text);
-  // Qt cuts a text to the field's maximum length; while the program's text is
-  // longer than the limit, the limit grows to its length.
-  const qsizetype limit = maximum_ > 0 ? maximum_ : 32767;
-  edit->setMaxLength(static_cast<int>(std::max(limit, value.size())));
-  edit->setText(value);
+  auto* edit = static_cast<detail::LineEdit*>(Widget());
+  edit->SetTextByProgram(detail::ToQt(text));
   // A text wider than the field, even once fitted, shows from its start.
   if (TextWidth(edit->font(), edit->displayText()) > TextRoom(*edit)) edit->setCursorPosition(0);
 }
@@ -286,7 +269,7 @@ bool TextField::ApplyProperty(const Property& p) {
       {"MaximumCharactersAllowed",
        [](TextField& c, const Property& p) {
          c.maximum_ = std::clamp<Integer>(ValueOf<Integer>(p), 0, 32767);
-         c.SetText(c.Text());
+         static_cast<detail::LineEdit*>(c.Widget())->SetLimit(c.maximum_ > 0 ? c.maximum_ : 32767);
        }},
       {"TextAlignment",
        [](TextField& c, const Property& p) {

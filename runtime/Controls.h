@@ -130,9 +130,11 @@ class Label : public RectControl {
 // its start, with an ellipsis at each end where it is cut.
 //
 // Events: KeyDown judges each typed key (true drops it). TextEdited follows
-// every other change of the text by the user (a paste by key, menu or middle
-// button, a cut, a deletion from a menu, undo, redo, a drop); text the
-// program sets raises neither.
+// every other change of the text that the program did not make (a paste by
+// key, menu or middle button, a cut, a deletion from a menu, undo, redo, a
+// drop, a change through the accessibility interface); text the program sets
+// raises neither. Text the user brings in keeps its first line, without
+// hidden characters, and then as many whole characters as the limit leaves.
 class TextField : public RectControl {
  public:
   static const ClassRecord& Class();
@@ -155,7 +157,6 @@ class TextField : public RectControl {
 
  private:
   void FitText();
-  void LimitToText();
   Integer maximum_ = 0;   // 0: no limit
   bool settled_ = false;  // its declaration is applied
 };

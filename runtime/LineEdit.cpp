@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <limits>
 
 #include "runtime/Application.h"
 #include "runtime/Bridge_p.h"
@@ -20,60 +21,6 @@
 
 namespace rt::detail {
 namespace {
-
-bool IsLineBreak(char32_t c) {
-  return c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == 0x85 || c == 0x2028 ||
-         c == 0x2029;
-}
-
-// Where text brought into a field ends: at a line break, or at a tab between
-// the cells of a copied row.
-bool EndsTheText(char32_t c) { return IsLineBreak(c) || c == '\t'; }
-
-// A line break, a control character or an invisible formatting character
-// (direction marks and overrides, zero-width characters): with one of them a
-// field would show its text otherwise than it is read.
-bool IsHidden(char32_t c) {
-  const auto category = QChar::category(c);
-  return category == QChar::Other_Control || category == QChar::Other_Format || IsLineBreak(c);
-}
-
-// Keeps a field's text on one line, whether it was pasted, dropped, set or
-// typed: of text inserted with line breaks or tabs (the caret stands after it)
-// only what comes before the first of them stays, and the other hidden
-// characters are dropped.
-class OneLine : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& text, int& caret) const override {
-    const qsizetype end = text.size();
-    qsizetype at = 0;
-    while (at < end && !EndsTheText(text.at(at).unicode())) ++at;
-    if (at < end) {
-      text.remove(at, (caret > at ? caret : end) - at);
-      caret = static_cast<int>(at);
-    }
-    QString kept;
-    kept.reserve(text.size());
-    int keptCaret = caret;
-    for (qsizetype i = 0; i < text.size();) {
-      const bool pair =
-          text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
-      const qsizetype length = pair ? 2 : 1;
-      const char32_t c = pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1))
-                              : char32_t{text.at(i).unicode()};
-      if (!IsHidden(c)) {
-        kept.append(QStringView(text).mid(i, length));
-      } else if (i < caret) {
-        keptCaret -= static_cast<int>(length);
-      }
-      i += length;
-    }
-    text = kept;
-    caret = keptCaret;
-    return Acceptable;
-  }
-};
 
 // What a shortcut does in a field with a KeyDown filter: the editing commands
 // (undo and redo among them) and the moves and selections keep the line
@@ -137,10 +84,60 @@ bool IsCharacter(const String& key) {
 
 }  // namespace
 
+// Keeps a field's text on one line, however it changes: of text inserted with
+// line breaks or tabs (the caret stands after it) only what comes before the
+// first of them stays, the other hidden characters are dropped, and only then
+// is the text held to the limit, in whole characters, by cutting what came in
+// last (before the caret). The routes that bring text in clean it before it
+// reaches the field, so that their change stays an undo step; the rest (the
+// accessibility interface, an input method's text in a field without a key
+// filter) meet the same rules here.
+class LineEdit::Admission : public QValidator {
+ public:
+  explicit Admission(LineEdit& line) : QValidator(&line), line_(line) {}
+  State validate(QString& text, int& caret) const override {
+    const QStringView all(text);
+    const qsizetype end = FirstLineEnd(all);
+    // Before the caret (what came in, and the text before it), and after it.
+    QString head = WithoutHidden(all.left(std::min<qsizetype>(caret, end)));
+    QString tail = WithoutHidden(end < caret ? all.mid(caret) : all.mid(caret, end - caret));
+    const qsizetype excess = head.size() + tail.size() - line_.Allowed();
+    if (excess > 0) {
+      head.truncate(WholeCharactersWithin(head, head.size() - std::min(excess, head.size())));
+      tail.truncate(WholeCharactersWithin(tail, line_.Allowed() - head.size()));
+    }
+    caret = static_cast<int>(head.size());
+    text = head + tail;
+    return Acceptable;
+  }
+
+ private:
+  LineEdit& line_;
+};
+
 LineEdit::LineEdit(TextField& control, QWidget* parent) : QLineEdit(parent), control_(control) {
-  setValidator(new OneLine(this));
-  // After textEdited, which compares against it.
-  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { previous_ = text; });
+  // The limit is the Admission's to keep, after the text is cleaned.
+  setMaxLength(std::numeric_limits<int>::max());
+  setValidator(new Admission(*this));
+  connect(this, &QLineEdit::textChanged, this, &LineEdit::TextChanged);
+}
+
+void LineEdit::SetTextByProgram(const QString& text) {
+  const QScopedValueRollback<bool> program(byProgram_, true);
+  setText(text);
+}
+
+qsizetype LineEdit::Allowed() const {
+  if (byProgram_ || restoring_) return std::numeric_limits<int>::max();
+  return std::max(limit_, previous_.size());
+}
+
+qsizetype LineEdit::Room() const { return Allowed() - text().size() + selectedText().size(); }
+
+void LineEdit::TextChanged(const QString& text) {
+  const bool edited = !filtering_ && !byProgram_ && text != previous_;
+  previous_ = text;
+  if (edited) Guarded([this] { return control_.Raise("TextEdited", {}); });
 }
 
 bool LineEdit::FilteredKeyPress(QKeyEvent& event) {
@@ -191,7 +188,9 @@ bool LineEdit::event(QEvent* event) {
       const QString character = QString::fromUcs4(&c, 1);
       if (!Guarded([&] { return control_.Raise("KeyDown", {.key = FromQt(character)}); })) {
         const QScopedValueRollback<bool> filtered(filtering_, true);
-        insert(character);
+        if (const QString admitted = Admitted(character, Room()); !admitted.isEmpty()) {
+          insert(admitted);
+        }
       }
     }
     event->accept();

@@ -146,7 +146,11 @@ void DoEdit(Edit command) {
   if (auto* line = qobject_cast<QLineEdit*>(focus)) {
     switch (command) {
       case Edit::Undo:
-        line->undo();
+        if (auto* own = dynamic_cast<detail::LineEdit*>(line)) {
+          own->Restore(false);
+        } else {
+          line->undo();
+        }
         break;
       case Edit::Cut:
         line->cut();
@@ -155,7 +159,11 @@ void DoEdit(Edit command) {
         line->copy();
         break;
       case Edit::Paste:
-        detail::PasteInto(*line, QClipboard::Clipboard);
+        if (auto* own = dynamic_cast<detail::LineEdit*>(line)) {
+          own->Paste(QClipboard::Clipboard);
+        } else {
+          line->paste();
+        }
         break;
       case Edit::Clear:
         if (line->hasSelectedText()) line->del();

@@ -1,8 +1,10 @@
 // How the runtime treats the program's classes: event tables, class records,
 // declarations, type-tested conversions, the field limit and errors raised
 // from handlers.
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QMenu>
 #include <QTest>
 #include <functional>
@@ -207,6 +209,68 @@ TEST_F(WindowTest, ProgramTextIgnoresTheFieldLimitButTypingKeepsIt) {
 
   w.VorpexFld().SetText("123456789012.5");
   EXPECT_EQ(w.VorpexFld().Text(), "123456789012.5");
+}
+
+// --- The edit event ---
+
+// A window with one field of 4 characters, whose filter lets every key through and which counts
+// the edits it is told of.
+const rt::Property kFourCharacters[] = {{"Width", rt::Integer{80}},
+                                        {"MaximumCharactersAllowed", rt::Integer{4}}};
+const rt::ControlDeclaration kOneField[] = {{&rt::TextField::Class, "fld", kFourCharacters}};
+class CountingWnd final : public rt::Window {
+ public:
+  void CreateControls() { BuildControls(kOneField); }
+  bool fld_KeyDown(rt::TextField&, const rt::String&) { return false; }
+  void fld_TextEdited(rt::TextField&) { ++edits; }
+  int edits = 0;
+};
+constexpr rt::EventEntry kCountingEvents[] = {
+    rt::On<&CountingWnd::CreateControls>({}, "CreateControls", "(  )", "CreateControls"),
+    rt::On<&CountingWnd::fld_KeyDown>("fld", "KeyDown", "( TextField, String ) as Boolean",
+                                      "fld_KeyDown"),
+    rt::On<&CountingWnd::fld_TextEdited>("fld", "TextEdited", "( TextField )", "fld_TextEdited"),
+};
+const rt::ClassRecord kCountingWnd{
+    "CountingWnd.CountingWnd",
+    &rt::Window::Class(),
+    {},
+    kCountingEvents,
+    []() -> std::unique_ptr<rt::Object> { return std::make_unique<CountingWnd>(); }};
+
+// Each change of the text that the program did not make raises one edit event; a key the filter
+// accepted and text the program sets raise none.
+TEST_F(WindowTest, FieldRaisesOneEditPerChangeTheProgramDidNotMake) {
+  auto& w = rt::Cast<CountingWnd>(rt::NewImplicitWindow(kCountingWnd));
+  auto& field = w.ControlNamed<rt::TextField>("fld");
+  QLineEdit& edit = *Edit(field);
+  const auto ctrl = [&](Qt::Key key) { QTest::keyClick(&edit, key, Qt::ControlModifier); };
+  const struct Step {
+    const char* what;
+    std::function<void()> act;
+    const char* text;
+    int edits;  // counted so far
+  } steps[] = {
+      {"typed", [&] { Type(field, "12"); }, "12", 0},
+      {"typed with no room left", [&] { Type(field, "345"); }, "1234", 0},
+      {"typing undone", [&] { ctrl(Qt::Key_Z); }, "", 1},
+      {"set by the program", [&] { field.SetText("123456"); }, "123456", 1},
+      {"Backspace", [&] { Press(field, Qt::Key_Backspace); }, "12345", 1},
+      {"pasted over the whole",
+       [&] { edit.selectAll(), QApplication::clipboard()->setText("56\n7"), ctrl(Qt::Key_V); },
+       "56", 2},
+      {"paste undone, the whole text back", [&] { ctrl(Qt::Key_Z); }, "12345", 3},
+      {"cut", [&] { edit.selectAll(), ctrl(Qt::Key_X); }, "", 4},
+      {"set through the accessibility interface",
+       [&] { QAccessible::queryAccessibleInterface(&edit)->setText(QAccessible::Value, "78"); },
+       "78", 5},
+      {"set by the program again", [&] { field.SetText("9"); }, "9", 5},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    EXPECT_EQ(field.Text(), step.text) << step.what;
+    EXPECT_EQ(w.edits, step.edits) << step.what;
+  }
 }
 
 // --- Errors raised by the program's handlers ---

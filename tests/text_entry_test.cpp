@@ -2,14 +2,17 @@
 // cut, undone, dropped or set. A field holds one line, and shows what the calculation reads; an
 // edit by any route has the effects of an accepted key.
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
+#include <QImage>
 #include <QInputMethodEvent>
 #include <QMimeData>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Harness.h"
 
@@ -19,6 +22,20 @@ using namespace std::literals;
 
 QString Q(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void Key(rt::TextField& field, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  PressWithText(field, key, {}, modifiers);
+}
+void Chord(rt::TextField& field, QKeySequence::StandardKey binding) {
+  const QKeyCombination chord = QKeySequence::keyBindings(binding).value(0)[0];
+  Key(field, chord.key(), chord.keyboardModifiers());
+}
+
+// The field's text set through its accessibility interface, as screen readers and voice control
+// set it.
+QAccessibleEditableTextInterface& Accessible(rt::TextField& field) {
+  return *QAccessible::queryAccessibleInterface(Edit(field))->editableTextInterface();
 }
 
 // Composed characters pass the field's filter one by one, like typed ones.
@@ -50,8 +67,8 @@ TEST_P(InputMethod, CommitsOnlyWhatTheFilterTakes) {
 INSTANTIATE_TEST_SUITE_P(Texts, InputMethod, ::testing::ValuesIn(kComposed), kByName);
 
 // Pasted into "12" between the digits, after a calculation: what comes before the first line
-// break or tab stays, the hidden characters go, and a paste that changes the text takes the
-// result away.
+// break or tab stays, the hidden characters go, then whole characters up to the limit of 6; a
+// paste that changes the text takes the result away, and Ctrl+Z gives back the text before it.
 struct Pasted {
   std::string_view name;
   std::u16string_view clipboard;
@@ -68,6 +85,13 @@ constexpr Pasted kPasted[] = {
     {"NothingBeforeTheTab", u"\t34"sv, "12", 1},
     {"NulDropped", u"3\0004"sv, "1342", 3},
     {"DirectionOverrideDropped", u"\u202e34"sv, "1342", 3},
+    {"DirectionMarksTakeNoRoom", u"\u200e\u200e\u200e3456"sv, "134562", 5},
+    {"ZeroWidthSpacesTakeNoRoom",
+     u"\u200b\u200b\u200b\u200b\u200b\u200b\u200b\u200b\u200b\u200b"
+     u"\u200b\u200b\u200b\u200b\u200b\u200b\u200b\u200b\u200b\u200b34"sv,
+     "1342", 3},
+    {"LimitKeepsWholeCharacters", u"345\U0001F600"sv, "13452", 4},
+    {"CutBeyondTheLimit", u"3456789"sv, "134562", 5},
 };
 
 class Paste : public WindowTest, public ::testing::WithParamInterface<Pasted> {};
@@ -79,20 +103,25 @@ TEST_P(Paste, KeepsOneLineWithoutHiddenCharacters) {
   w.nFld().SetFocus();
   Edit(w.nFld())->setCursorPosition(1);
   QApplication::clipboard()->setText(Q(c.clipboard));
-  Edit(w.nFld())->paste();
+  Chord(w.nFld(), QKeySequence::Paste);
   EXPECT_EQ(w.nFld().Text(), c.text);
   EXPECT_EQ(Edit(w.nFld())->cursorPosition(), c.caret);
   EXPECT_EQ(DisplayOf(w), c.text == "12" ? ResultDisplay::kShown : ResultDisplay::kLabelOnly);
+  EXPECT_EQ(Edit(w.nFld())->selectedText(), "");
+  Chord(w.nFld(), QKeySequence::Undo);
+  EXPECT_EQ(w.nFld().Text(), "12");
   EXPECT_EQ(rt::testing::BeepCount(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, Paste, ::testing::ValuesIn(kPasted), kByName);
 
-// Every way in keeps a field on one line and a copied row to its first cell: "1", NUL, "2", tab,
-// "3", line break, "4" brought into an empty N.
+// Every way in keeps a field on one line and a copied row to its first cell, and hidden characters
+// take no room from the digits: five right-to-left marks, "1", NUL, "2345678", tab, "3", line
+// break, "4" brought into an empty N, which holds 6 characters of the user's.
 struct Route {
   std::string_view name;
   std::function<void(rt::TextField&, const QString&)> bring;
+  std::string_view kept;
 };
 
 const Route kRoutes[] = {
@@ -100,7 +129,8 @@ const Route kRoutes[] = {
      [](rt::TextField& field, const QString& text) {
        QApplication::clipboard()->setText(text);
        PressWithText(field, Qt::Key_V, QString(QChar(22)), Qt::ControlModifier);
-     }},
+     },
+     "123456"},
     {"Drop",
      [](rt::TextField& field, const QString& text) {
        QMimeData data;
@@ -109,9 +139,16 @@ const Route kRoutes[] = {
        QApplication::sendEvent(Edit(field), &enter);
        QDropEvent drop(QPointF(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
        QApplication::sendEvent(Edit(field), &drop);
-     }},
+     },
+     "123456"},
     {"SetByTheProgram",
-     [](rt::TextField& field, const QString& text) { field.SetText(text.toStdString()); }},
+     [](rt::TextField& field, const QString& text) { field.SetText(text.toStdString()); },
+     "12345678"},
+    {"Accessibility",
+     [](rt::TextField& field, const QString& text) {
+       QAccessible::queryAccessibleInterface(Edit(field))->setText(QAccessible::Value, text);
+     },
+     "123456"},
 };
 
 class WayIn : public WindowTest, public ::testing::WithParamInterface<Route> {};
@@ -119,21 +156,14 @@ class WayIn : public WindowTest, public ::testing::WithParamInterface<Route> {};
 TEST_P(WayIn, KeepsTheFirstLineWithoutHiddenCharacters) {
   auto& w = ActiveCalculator();
   w.nFld().SetFocus();
-  GetParam().bring(w.nFld(), Q(u"1\0002\t3\n4"sv));
-  EXPECT_EQ(w.nFld().Text(), "12");
+  GetParam().bring(w.nFld(), Q(u"\u200f\u200f\u200f\u200f\u200f1\0002345678\t3\n4"sv));
+  EXPECT_EQ(w.nFld().Text(), GetParam().kept);
 }
 
 INSTANTIATE_TEST_SUITE_P(Routes, WayIn, ::testing::ValuesIn(kRoutes), kByName);
 
 // --- Every route of an edit ---
 
-void Key(rt::TextField& field, Qt::Key key, Qt::KeyboardModifiers modifiers) {
-  PressWithText(field, key, {}, modifiers);
-}
-void Chord(rt::TextField& field, QKeySequence::StandardKey binding) {
-  const QKeyCombination chord = QKeySequence::keyBindings(binding).value(0)[0];
-  Key(field, chord.key(), chord.keyboardModifiers());
-}
 void SelectAll(rt::TextField& field) { Edit(field)->selectAll(); }
 // The field's context menu, opened as by the right button, and the item whose caption begins
 // with `caption` chosen.
@@ -174,6 +204,17 @@ void TypeThreeAndUndo(rt::TextField& field) {
   Type(field, "3");
   Chord(field, QKeySequence::Undo);
 }
+void PasteTheCell(rt::TextField& field) { Chord(field, QKeySequence::Paste); }
+void TypeThreeAndDrop(rt::TextField& field) {
+  Type(field, "3");
+  DropAtTheEnd(field);
+}
+void PasteAndTypeThree(rt::TextField& field) {
+  QApplication::clipboard()->setText("3");
+  Chord(field, QKeySequence::Paste);
+  Type(field, "3");
+}
+void Undo(rt::TextField& field) { Chord(field, QKeySequence::Undo); }
 
 // clang-format off
 const EditRoute kEditRoutes[] = {
@@ -187,19 +228,33 @@ const EditRoute kEditRoutes[] = {
     {"EditMenuCut", SelectAll, [](auto&) { Choose("EditCut"); }, ""},
     {"EditMenuDelete", SelectAll, [](auto&) { Choose("EditClear"); }, ""},
     {"ContextMenuDelete", SelectAll, [](auto& f) { FromContextMenu(f, "Delete"); }, ""},
-    {"CtrlZ", TypeThree, [](auto& f) { Chord(f, QKeySequence::Undo); }, "12"},
+    {"CtrlZ", TypeThree, Undo, "12"},
     {"EditMenuUndo", TypeThree, [](auto&) { Choose("EditUndo"); }, "12"},
     {"ContextMenuUndo", TypeThree, [](auto& f) { FromContextMenu(f, "&Undo"); }, "12"},
     {"Redo", TypeThreeAndUndo, [](auto& f) { Chord(f, QKeySequence::Redo); }, "123"},
     {"ContextMenuRedo", TypeThreeAndUndo, [](auto& f) { FromContextMenu(f, "&Redo"); }, "123"},
+    // A paste or a drop, trimmed to its first cell, is an undo step of its own.
+    {"UndoOfAPaste", PasteTheCell, Undo, "12"},
+    {"UndoOfADrop", DropAtTheEnd, Undo, "12"},
+    {"UndoOfADropAfterTyping", TypeThreeAndDrop, Undo, "123"},
+    {"UndoOfTypingAfterAPaste", PasteAndTypeThree, Undo, "123"},
+    // Set, inserted or deleted through the accessibility interface.
+    {"AccessibilitySets", Nothing,
+     [](auto& f) {
+       QAccessible::queryAccessibleInterface(Edit(f))->setText(QAccessible::Value, "123");
+     },
+     "123"},
+    {"AccessibilityInserts", Nothing, [](auto& f) { Accessible(f).insertText(2, "3"); }, "123"},
+    {"AccessibilityDeletes", Nothing, [](auto& f) { Accessible(f).deleteText(0, 1); }, "2"},
     // Routes that leave the text as it was change nothing.
     {"CtrlC", SelectAll, [](auto& f) { Chord(f, QKeySequence::Copy); }, "12"},
     {"CtrlInsert", SelectAll, [](auto& f) { Key(f, Qt::Key_Insert, Qt::ControlModifier); }, "12"},
     {"CtrlA", Nothing, [](auto& f) { Chord(f, QKeySequence::SelectAll); }, "12"},
     {"EditMenuSelectAll", Nothing, [](auto&) { Choose("EditSelectAll"); }, "12"},
-    {"UndoWithNothingToUndo", Nothing, [](auto& f) { Chord(f, QKeySequence::Undo); }, "12"},
-    {"PasteOfNothing", [](auto&) { QApplication::clipboard()->clear(); },
-     [](auto& f) { Chord(f, QKeySequence::Paste); }, "12"},
+    {"UndoWithNothingToUndo", Nothing, Undo, "12"},
+    {"CtrlXWithNothingSelected", Nothing, [](auto& f) { Chord(f, QKeySequence::Cut); }, "12"},
+    {"ShiftDeleteWithNothingSelected", Nothing,
+     [](auto& f) { Key(f, Qt::Key_Delete, Qt::ShiftModifier); }, "12"},
 };
 // clang-format on
 
@@ -249,6 +304,80 @@ INSTANTIATE_TEST_SUITE_P(Routes, RouteInField,
                                             ::testing::ValuesIn(kEditRoutes)),
                          [](const auto& info) {
                            return std::string(NameOf(std::get<0>(info.param))) + "_" +
+                                  std::string(std::get<1>(info.param).name);
+                         });
+
+// --- A paste that brings no text ---
+
+// What the clipboard may hold instead of text: a picture, nothing, an empty text, or text offered
+// by an owner that then gives nothing (it does not answer in time, or went away).
+class NoAnswer : public QMimeData {
+ public:
+  QStringList formats() const override { return {"text/plain"}; }
+
+ protected:
+  QVariant retrieveData(const QString&, QMetaType) const override { return {}; }
+};
+
+struct Offer {
+  std::string_view name;
+  QMimeData* (*make)();
+};
+
+const Offer kNoText[] = {
+    {"Picture",
+     [] {
+       auto* data = new QMimeData;
+       data->setImageData(QImage(4, 4, QImage::Format_RGB32));
+       return data;
+     }},
+    {"Nothing", [] { return new QMimeData; }},
+    {"EmptyText",
+     [] {
+       auto* data = new QMimeData;
+       data->setText("");
+       return data;
+     }},
+    {"NoAnswer", []() -> QMimeData* { return new NoAnswer; }},
+};
+
+std::vector<EditRoute> PasteRoutes() {
+  std::vector<EditRoute> pastes;
+  for (const EditRoute& route : kEditRoutes) {
+    for (const std::string_view name :
+         {"CtrlV", "ShiftInsert", "EditMenuPaste", "ContextMenuPaste"}) {
+      if (route.name == name) pastes.push_back(route);
+    }
+  }
+  return pastes;
+}
+
+class PasteOfNoText : public WindowTest,
+                      public ::testing::WithParamInterface<std::tuple<Offer, EditRoute>> {};
+
+// Over the whole of Num Classes, the field whose edits empty BIC and entropy.
+TEST_P(PasteOfNoText, LeavesTheFieldItsSelectionAndTheOtherFieldsAsTheyWere) {
+  const auto& [offer, route] = GetParam();
+  auto& w = ActiveCalculator();
+  const std::string result = Calculated(w);
+  w.clasFld().SetFocus();
+  Edit(w.clasFld())->selectAll();
+  QApplication::clipboard()->setMimeData(offer.make());
+
+  route.act(w.clasFld());
+
+  for (const Input input : kInputs) EXPECT_EQ(FieldOf(w, input).Text(), "12") << input;
+  EXPECT_EQ(Edit(w.clasFld())->selectedText(), "12");
+  EXPECT_EQ(DisplayOf(w), ResultDisplay::kShown);
+  EXPECT_EQ(w.VorpexFld().Text(), result);
+  EXPECT_EQ(rt::testing::BeepCount(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Offers, PasteOfNoText,
+                         ::testing::Combine(::testing::ValuesIn(kNoText),
+                                            ::testing::ValuesIn(PasteRoutes())),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param).name) + "_" +
                                   std::string(std::get<1>(info.param).name);
                          });
 
