@@ -290,8 +290,10 @@ edit_routes() {
     else
       expect_field VorpexFld 32374.0
     fi
-    if [ "$after" = - ]; then expect_empty "$field"; else expect_field "$field" "$after"; fi
+    # The emptied fields before the field itself: a digit typed into the
+    # classes field to see that it is empty would empty BIC and entropy.
     for other in $emptied; do expect_empty "$other"; done
+    if [ "$after" = - ]; then expect_empty "$field"; else expect_field "$field" "$after"; fi
   done
 }
 
