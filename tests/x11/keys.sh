@@ -230,6 +230,9 @@ help_first_line() {
   wait_until "$DEADLINE" clipboard_is_not "$CLIP_MARK" || fail "nothing was copied from the help text"
   clipboard_text
 }
+# placed_at WINDOW X,Y: the window's client area is at X,Y. Openbox puts a
+# moved window's client area where it was asked, its title bar above the
+# screen's top edge.
 placed_at() { window_geometry "$1" && [ "$GX,$GY" = "$2" ]; }
 
 # The help window beside the calculator; its title "Vorpex" selected by a
@@ -239,7 +242,7 @@ drop_help_title() {
   click_control helpBtn
   wait_until "$DEADLINE" help_shown || fail "no help window appeared"
   xdotool windowmove "$CALC" 0 0 windowmove "$HELP" 660 0
-  wait_until "$DEADLINE" placed_at "$HELP" 660,* 2>/dev/null || true
+  wait_until "$DEADLINE" placed_at "$HELP" 660,0 || fail "the help window is at $GX,$GY, not 660,0"
   xdotool mousemove --window "$HELP" 30 $((MENU + 12)) click --repeat 2 --delay 80 1
   read -r left top width height <<<"${CONTROL[$1]}"
   # Pressed again away from the double-click's place (a third click there would
@@ -290,8 +293,10 @@ edit_routes() {
     else
       expect_field VorpexFld 32374.0
     fi
-    if [ "$after" = - ]; then expect_empty "$field"; else expect_field "$field" "$after"; fi
+    # The emptied fields before the field itself: a digit typed into the
+    # classes field to see that it is empty would empty BIC and entropy.
     for other in $emptied; do expect_empty "$other"; done
+    if [ "$after" = - ]; then expect_empty "$field"; else expect_field "$field" "$after"; fi
   done
 }
 
