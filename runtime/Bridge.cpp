@@ -20,8 +20,16 @@ bool IsShortcut(const QKeyEvent& event) {
          Qt::ControlModifier;
 }
 
-String KeyText(const QKeyEvent& event) {
-  if (IsShortcut(event)) return {};
+namespace {
+
+String Character(char32_t character) {
+  if (character < 32 || character == 127 || (character >= 0x80 && character < 0xA0))
+    return {};  // control characters
+  return FromQt(QString::fromUcs4(&character, 1));
+}
+
+// The text of a key that types no character of its own, or the empty text.
+String CodeOfKey(const QKeyEvent& event) {
   const auto code = [](char c) { return String(1, c); };
   if ((event.modifiers() & Qt::KeypadModifier) &&
       (event.key() == Qt::Key_Period || event.key() == Qt::Key_Comma)) {
@@ -62,12 +70,27 @@ String KeyText(const QKeyEvent& event) {
       break;
   }
   if (event.key() >= Qt::Key_F1 && event.key() <= Qt::Key_F35) return code(16);
+  return {};
+}
+
+}  // namespace
+
+String KeyText(const QKeyEvent& event) {
+  if (IsShortcut(event)) return {};
+  if (String code = CodeOfKey(event); !code.empty()) return code;
   const QString text = event.text();
-  if (text.isEmpty()) return {};
-  const char32_t first = text.toUcs4().value(0);
-  if (first < 32 || first == 127 || (first >= 0x80 && first < 0xA0))
-    return {};  // control characters
-  return FromQt(QString::fromUcs4(&first, 1));
+  return text.isEmpty() ? String() : Character(text.toUcs4().value(0));
+}
+
+String WindowKeyText(const QKeyEvent& event) {
+  if (!IsShortcut(event)) return KeyText(event);
+  if (String code = CodeOfKey(event); !code.empty()) return code;
+  // With Ctrl the platform's text is a control character: the key's own
+  // character instead, a letter in lower case unless Shift is held.
+  const int key = event.key();
+  if (key < Qt::Key_Space || key >= Qt::Key_Escape) return {};  // no character: a modifier alone
+  const char32_t character = static_cast<char32_t>(key);
+  return Character(event.modifiers() & Qt::ShiftModifier ? character : QChar::toLower(character));
 }
 
 QFont FontNamed(std::string_view name, float size) {

@@ -42,6 +42,14 @@ QColor ToQColor(const Color& color);
 // alone, media keys) raise no KeyDown.
 String KeyText(const QKeyEvent& event);
 
+// The text a key press gives a window's own KeyDown handler: that of KeyText,
+// except that a press with Ctrl (alone or with Shift) that no enabled menu
+// item took as its shortcut raises KeyDown with the text of the key pressed
+// without Ctrl: Ctrl+B "b", Ctrl+Shift+B "B", Ctrl+Return 13, Ctrl+F1 16. Ctrl
+// or Shift pressed alone still raises none. In a text field such presses stay
+// editing commands (KeyText).
+String WindowKeyText(const QKeyEvent& event);
+
 // Ctrl, alone or with Shift, makes a key press a shortcut or an editing command.
 bool IsShortcut(const QKeyEvent& event);
 

@@ -410,7 +410,7 @@ void FrameWidget::closeEvent(QCloseEvent* event) {
 }
 
 void FrameWidget::keyPressEvent(QKeyEvent* event) {
-  const String key = KeyText(*event);
+  const String key = WindowKeyText(*event);
   if (key.empty() || !Guarded([&] { return window_.RaiseEvent("KeyDown", {.key = key}); })) {
     QWidget::keyPressEvent(event);
   }
