@@ -196,6 +196,7 @@ paste() {
 EDIT_ROUTES=(
   "middle-button nFld 13774 gone"
   "middle-button entropyFld 1.004 gone"
+  "middle-button-picture clasFld 1 stays"
   "edit-menu-copy bicFld 32374 stays"
   "edit-menu-cut bicFld - gone"
   "edit-menu-delete clasFld - gone bicFld entropyFld"
@@ -257,8 +258,13 @@ drop_help_title() {
   expect_eq "$(help_first_line)" Vorpex "the help text's title after it was dropped on $1"
 }
 
+PICTURE=$(cd "$(dirname "$0")/../../resources" && pwd)/bic.png
+primary_offers_only() {
+  [ "$(xclip -o -selection primary -t TARGETS 2>/dev/null | grep -v '^TARGETS$')" = "$1" ]
+}
+
 edit_routes() {
-  local hidden row route field after result emptied other
+  local hidden row route field after result emptied other left top width height
   pointer_away
   hidden=$(control_look VorpexFld)
   for row in "${EDIT_ROUTES[@]}"; do
@@ -270,6 +276,21 @@ edit_routes() {
         printf 4 | xclip -i -selection primary
         click_edge "$field" end
         xdotool click 2
+        ;;
+      middle-button-picture)
+        # The whole field selected, then another program's selection holds a
+        # picture only: the middle button brings no text, and the field keeps
+        # its selection for Ctrl+C.
+        click_control "$field"
+        press ctrl+a
+        xclip -i -selection primary -t image/png "$PICTURE"
+        wait_until "$DEADLINE" primary_offers_only image/png || fail "could not set the selection"
+        read -r left top width height <<<"${CONTROL[$field]}"
+        xdotool mousemove --window "$CALC" $((left + width - 3)) $((MENU + top + height / 2)) click 2
+        clipboard_mark
+        press ctrl+c
+        wait_until "$DEADLINE" clipboard_is "$after" ||
+          fail "the middle button with a picture lost the selection in $field"
         ;;
       edit-menu-copy)
         clipboard_mark
