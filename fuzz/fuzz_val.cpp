@@ -1,10 +1,14 @@
 // Val over arbitrary bytes. Besides never failing, its value must be the one
 // the C library's correctly rounded parser gives for the number at the start
-// of the text, read by Val's grammar; leading blanks and anything after the
-// number must not matter.
+// of the text, read by Val's grammar, with the text decoded by Qt and its
+// digits and spaces of other scripts written in ASCII; leading blanks and
+// anything after the number must not matter.
 #include <locale.h>
 #include <stdlib.h>
 
+#include <QChar>
+#include <QList>
+#include <QString>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -53,9 +57,28 @@ Number LeadingNumber(std::string_view text) {
   return number;
 }
 
-double Reference(std::string_view text) {
+// The text with each decimal digit written as its ASCII digit and each space
+// as an ASCII space; any other character outside ASCII, and what Qt cannot
+// decode, becomes '#', which cannot be part of a number.
+std::string InAscii(const std::string& text) {
+  std::string ascii;
+  for (const char32_t c : QString::fromUtf8(text.data(), std::ssize(text)).toUcs4()) {
+    if (c < 0x80) {
+      ascii += static_cast<char>(c);
+    } else if (QChar::category(c) == QChar::Number_DecimalDigit) {
+      ascii += static_cast<char>('0' + QChar::digitValue(c));
+    } else if (QChar::category(c) == QChar::Separator_Space) {
+      ascii += ' ';
+    } else {
+      ascii += '#';
+    }
+  }
+  return ascii;
+}
+
+double Reference(const std::string& text) {
   static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
-  const Number number = LeadingNumber(text);
+  const Number number = LeadingNumber(InAscii(text));
   if (number.unsignedText.empty()) return 0.0;
   const double magnitude = strtod_l(number.unsignedText.c_str(), nullptr, c);
   return number.negative ? -magnitude : magnitude;
@@ -74,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(Bits(value) == Bits(expected), "Val(\"%s\") = %a, the correctly rounded value is %a",
              Escaped(text).c_str(), value, expected);
 
-  const double afterBlanks = rt::Val(" \t " + text);
+  const double afterBlanks = rt::Val(" \t\u00A0\u3000 " + text);
   FUZZ_CHECK(Bits(afterBlanks) == Bits(value), "leading blanks change Val(\"%s\"): %a, not %a",
              Escaped(text).c_str(), afterBlanks, value);
 

@@ -1,5 +1,6 @@
 #include "runtime/Functions.h"
 
+#include <QChar>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -9,6 +10,66 @@ namespace rt {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The first character of a non-empty UTF-8 text: its code and its length in
+// bytes; a length of 0 when the text does not start with valid UTF-8.
+struct Character {
+  char32_t code = 0;
+  std::size_t length = 0;
+};
+
+Character FirstCharacter(std::string_view text) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(0);
+  if (lead < 0x80) return {lead, 1};
+  std::size_t length = 0;
+  char32_t code = 0;
+  char32_t minimum = 0;
+  if ((lead & 0xE0) == 0xC0) {
+    length = 2, code = lead & 0x1F, minimum = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3, code = lead & 0x0F, minimum = 0x800;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4, code = lead & 0x07, minimum = 0x10000;
+  } else {
+    return {};
+  }
+  if (text.size() < length) return {};
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((byte(i) & 0xC0) != 0x80) return {};
+    code = (code << 6) | (byte(i) & 0x3F);
+  }
+  if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return {};
+  return {code, length};
+}
+
+// A text as the number reader reads it, in ASCII: a decimal digit of any script
+// becomes its ASCII digit and any space an ASCII space. It ends before the
+// first other character outside ASCII, or invalid UTF-8: neither can be part
+// of a number.
+std::string InAscii(std::string_view text) {
+  std::string ascii;
+  ascii.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      ascii += text[i++];
+      continue;
+    }
+    const Character c = FirstCharacter(text.substr(i));
+    if (c.length == 0) break;
+    const QChar::Category category = QChar::category(c.code);
+    const int digit = QChar::digitValue(c.code);
+    if (category == QChar::Number_DecimalDigit && digit >= 0 && digit <= 9) {
+      ascii += static_cast<char>('0' + digit);
+    } else if (category == QChar::Separator_Space) {
+      ascii += ' ';
+    } else {
+      break;
+    }
+    i += c.length;
+  }
+  return ascii;
+}
 
 // When a number text is out of the Double range, tells whether it is too
 // large (true) or too small (false): the decimal position of its first
@@ -51,7 +112,9 @@ bool Increment(std::string& digits) {
 
 }  // namespace
 
-Double Val(std::string_view text) {
+Double Val(std::string_view utf8) {
+  const std::string ascii = InAscii(utf8);
+  const std::string_view text = ascii;
   std::size_t i = 0;
   const std::size_t n = text.size();
   while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
@@ -164,29 +227,8 @@ Double Log(Double value) { return std::log(value); }
 
 Integer Asc(std::string_view text) {
   if (text.empty()) return 0;
-  constexpr Integer kInvalid = 0xFFFD;
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  if (lead < 0x80) return lead;
-  std::size_t length = 0;
-  Integer code = 0;
-  Integer minimum = 0;
-  if ((lead & 0xE0) == 0xC0) {
-    length = 2, code = lead & 0x1F, minimum = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3, code = lead & 0x0F, minimum = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4, code = lead & 0x07, minimum = 0x10000;
-  } else {
-    return kInvalid;
-  }
-  if (text.size() < length) return kInvalid;
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xC0) != 0x80) return kInvalid;
-    code = (code << 6) | (byte(i) & 0x3F);
-  }
-  if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return kInvalid;
-  return code;
+  const Character c = FirstCharacter(text);
+  return c.length == 0 ? 0xFFFD : Integer{c.code};
 }
 
 String Chr(Integer code) {

@@ -10,11 +10,15 @@
 
 namespace rt {
 
-// The numeric value at the start of a text. Leading spaces and tabs are
+// The numeric value at the start of a text (UTF-8). Leading spaces (of any
+// kind: U+0020, the no-break space, the ideographic space ...) and tabs are
 // skipped; then an optional sign, digits with at most one decimal point and an
 // optional exponent ("e" or "E", optional sign, at least one digit) are read,
 // and whatever follows is ignored: "1.2.3" is 1.2, "12abc" is 12, "1e3" is
-// 1000, "1e" is 1. A text without a leading number ("", ".", "-", "abc") is 0.
+// 1000, "1e" is 1. A digit is any Unicode decimal digit, read as its value
+// ("１３７７" and "١٣٧٧" are 1377); the point, the signs and the exponent letter
+// are ASCII. Invalid UTF-8 is neither a digit nor a space. A text without a
+// leading number ("", ".", "-", "abc") is 0.
 // Values beyond the range of a Double give plus or minus infinity, values too
 // small to represent give zero of the same sign; the rounding is correct for
 // digit strings of any length.

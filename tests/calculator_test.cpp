@@ -128,6 +128,8 @@ constexpr ResultCase kResults[] = {
     {"ZeroAsPointZero", "100", "1", "0", ".5", ".0"},
     // The products in the order ((2 (1 - entropy)) N) ln K: regrouped, this shows "...514.5".
     {"ProductsInTheStatedOrder", "8348", "78366", "269836", "481895229", "-90668419297514.4"},
+    // N 1377, 4 classes, BIC 31832, entropy .794, with N pasted in full-width digits.
+    {"FullWidthDigitSubjects", "\uFF11\uFF13\uFF17\uFF17", "4", "31832", ".794", "32618.5"},
 };
 
 class CalculateShows : public WindowTest, public ::testing::WithParamInterface<ResultCase> {};

@@ -8,6 +8,8 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <limits>
+#include <optional>
 #include <regex>
 #include <string_view>
 
@@ -107,6 +109,9 @@ struct Result {
 
 class LongResult : public WindowTest, public ::testing::WithParamInterface<Result> {};
 
+// A pixel of a field's text (faint edges of its glyphs aside).
+bool Inked(QRgb pixel) { return qGray(pixel) < 192; }
+
 // The ink of a field's text, as columns of the grabbed field: [first, last].
 std::pair<int, int> InkColumns(QWidget* field) {
   const QImage image = field->grab().toImage();
@@ -114,7 +119,7 @@ std::pair<int, int> InkColumns(QWidget* field) {
   // Inside the frame: the border's own pixels are not text.
   for (int y = 3; y < image.height() - 3; ++y) {
     for (int x = 3; x < image.width() - 3; ++x) {
-      if (qGray(image.pixel(x, y)) < 192) {
+      if (Inked(image.pixel(x, y))) {
         first = std::min(first, x);
         last = std::max(last, x);
       }
@@ -160,20 +165,18 @@ INSTANTIATE_TEST_SUITE_P(
         Result{"TwentyCharacters", "999999", "999999", "1", "999999999", "-27630991429646450.0"}),
     kByName);
 
-// The glyphs a field's text is drawn with, read from its pixels inside the frame: one letter for
-// each run of inked columns, "T" for one at least as tall as most of the text, "." for a short one
-// at its foot and "-" for a short one above it. An ellipsis shows as "...".
-std::string Glyphs(QWidget* field) {
-  const QImage image = field->grab().toImage();
-  struct Run {
-    int top, bottom;
-  };
-  std::vector<Run> runs;
+// The runs of inked columns of a field's picture, inside its frame, with the rows each reaches.
+struct InkRun {
+  int left, right, top, bottom;
+};
+
+std::vector<InkRun> InkRuns(const QImage& image) {
+  std::vector<InkRun> runs;
   bool inRun = false;
   for (int x = 3; x < image.width() - 3; ++x) {
     int top = image.height(), bottom = -1;
     for (int y = 3; y < image.height() - 3; ++y) {
-      if (qGray(image.pixel(x, y)) < 192) {
+      if (Inked(image.pixel(x, y))) {
         top = std::min(top, y);
         bottom = std::max(bottom, y);
       }
@@ -181,20 +184,28 @@ std::string Glyphs(QWidget* field) {
     if (bottom < 0) {
       inRun = false;
     } else if (inRun) {
-      runs.back() = {std::min(runs.back().top, top), std::max(runs.back().bottom, bottom)};
+      InkRun& run = runs.back();
+      run = {run.left, x, std::min(run.top, top), std::max(run.bottom, bottom)};
     } else {
-      runs.push_back({top, bottom});
+      runs.push_back({x, x, top, bottom});
       inRun = true;
     }
   }
-  int top = image.height(), bottom = -1;
-  for (const Run& run : runs) {
+  return runs;
+}
+
+// The glyphs a field's text is drawn with: one letter for each run of inked columns, "T" for one
+// at least as tall as most of the text, "." for a short one at its foot and "-" for a short one
+// above it. An ellipsis shows as "...".
+std::string Glyphs(const std::vector<InkRun>& runs) {
+  int top = std::numeric_limits<int>::max(), bottom = -1;
+  for (const InkRun& run : runs) {
     top = std::min(top, run.top);
     bottom = std::max(bottom, run.bottom);
   }
   const double height = bottom - top + 1;
   std::string glyphs;
-  for (const Run& run : runs) {
+  for (const InkRun& run : runs) {
     if (run.bottom - run.top + 1 >= 0.6 * height) {
       glyphs += 'T';
     } else {
@@ -204,8 +215,38 @@ std::string Glyphs(QWidget* field) {
   return glyphs;
 }
 
+// How many whole characters of its text, from the end it shows, a field shows in the columns
+// [from, to) of its picture: the count for which a plain line edit of its font, size and look
+// shows those columns alike, with the text's other characters made blanks as wide as digits.
+// None when the columns show part of a character.
+std::optional<qsizetype> WholeCharactersShown(QLineEdit* field, int from, int to, bool fromStart) {
+  const QImage shown = field->grab().toImage();
+  const QString text = field->text();
+  for (qsizetype count = 0; count <= text.size(); ++count) {
+    QLineEdit plain;  // each new, as a line edit keeps where it has scrolled to
+    plain.setFont(field->font());
+    plain.setPalette(field->palette());
+    plain.setAlignment(field->alignment());
+    plain.setFrame(field->hasFrame());
+    plain.resize(field->size());
+    const QString blanks(text.size() - count, QChar(0x2007));  // figure spaces
+    plain.setText(fromStart ? text.left(count) + blanks : blanks + text.right(count));
+    plain.setCursorPosition(fromStart ? 0 : static_cast<int>(text.size()));
+    const QImage expected = plain.grab().toImage();
+    bool alike = true;
+    for (int x = from; x < to && alike; ++x) {
+      for (int y = 3; y < shown.height() - 3 && alike; ++y) {
+        alike = Inked(shown.pixel(x, y)) == Inked(expected.pixel(x, y));
+      }
+    }
+    if (alike) return count;
+  }
+  return std::nullopt;
+}
+
 // A result that does not fit even at half the font's size says that it goes on: an ellipsis at
-// the end cut off, whichever end the field shows. Copying it still gives the whole text.
+// the end cut off, whichever end the field shows, beside only whole digits (a sliver of one would
+// read as a digit of its own). Copying it still gives the whole text.
 TEST_F(WindowTest, ResultTooLongToShowEndsInAnEllipsis) {
   class ControlWnd& w = ActiveCalculator();
   Enter(w, "1377", "2", "1e308", ".5");
@@ -214,14 +255,20 @@ TEST_F(WindowTest, ResultTooLongToShowEndsInAnEllipsis) {
   const std::string whole = "1" + std::string(308, '0') + ".0";
   ASSERT_EQ(field.Text(), whole);
   QLineEdit* edit = Edit(field);
-  const std::string start = Glyphs(edit);
-  EXPECT_TRUE(std::regex_match(start, std::regex(R"(T+\.\.\.)"))) << start;
+  std::vector<InkRun> runs = InkRuns(edit->grab().toImage());
+  const std::string start = Glyphs(runs);
+  ASSERT_TRUE(std::regex_match(start, std::regex(R"(T+\.\.\.)"))) << start;
+  EXPECT_GT(WholeCharactersShown(edit, 3, runs.end()[-3].left, true).value_or(0), 1)
+      << "part of a digit beside the ellipsis";
 
   field.SetFocus();
   QTest::keySequence(edit, QKeySequence::MoveToEndOfLine);
   w.nFld().SetFocus();  // no caret drawn, and the field keeps its place in the text
-  const std::string end = Glyphs(edit);
-  EXPECT_TRUE(std::regex_match(end, std::regex(R"(\.\.\.T+)"))) << end;
+  runs = InkRuns(edit->grab().toImage());
+  const std::string end = Glyphs(runs);
+  ASSERT_TRUE(std::regex_match(end, std::regex(R"(\.\.\.T+)"))) << end;
+  EXPECT_GT(WholeCharactersShown(edit, runs[2].right + 1, edit->width() - 3, false).value_or(0), 1)
+      << "part of a digit beside the ellipsis";
 
   field.SetFocus();
   QTest::keySequence(edit, QKeySequence::SelectAll);
