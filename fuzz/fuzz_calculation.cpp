@@ -17,6 +17,7 @@
 #include <system_error>
 
 #include "Check.h"
+#include "InAscii.h"
 #include "Offscreen.h"
 #include "calculator/ControlWnd.h"
 
@@ -47,9 +48,12 @@ bool HasResultShape(const std::string& text) {
          text.back() >= '0' && text.back() <= '9';
 }
 
-// The number a field's text starts with: spaces and tabs skipped, then a sign and a decimal
-// number; no number reads as 0, one beyond the range of a double as NaN.
-double Read(std::string_view text) {
+// The number a field's text starts with, its digits and spaces of any script read in ASCII:
+// spaces and tabs skipped, then a sign and a decimal number; no number reads as 0, one beyond
+// the range of a double as NaN.
+double Read(std::string_view field) {
+  const std::string ascii = InAscii(field);
+  std::string_view text = ascii;
   const std::size_t start = text.find_first_not_of(" \t");
   if (start == std::string_view::npos) return 0;
   text.remove_prefix(start);

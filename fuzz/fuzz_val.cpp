@@ -6,15 +6,13 @@
 #include <locale.h>
 #include <stdlib.h>
 
-#include <QChar>
-#include <QList>
-#include <QString>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <string>
 
 #include "Check.h"
+#include "InAscii.h"
 #include "runtime/Functions.h"
 
 namespace {
@@ -55,25 +53,6 @@ Number LeadingNumber(std::string_view text) {
   }
   number.unsignedText = std::string(text.substr(start, i - start));
   return number;
-}
-
-// The text with each decimal digit written as its ASCII digit and each space
-// as an ASCII space; any other character outside ASCII, and what Qt cannot
-// decode, becomes '#', which cannot be part of a number.
-std::string InAscii(const std::string& text) {
-  std::string ascii;
-  for (const char32_t c : QString::fromUtf8(text.data(), std::ssize(text)).toUcs4()) {
-    if (c < 0x80) {
-      ascii += static_cast<char>(c);
-    } else if (QChar::category(c) == QChar::Number_DecimalDigit) {
-      ascii += static_cast<char>('0' + QChar::digitValue(c));
-    } else if (QChar::category(c) == QChar::Separator_Space) {
-      ascii += ' ';
-    } else {
-      ascii += '#';
-    }
-  }
-  return ascii;
 }
 
 double Reference(const std::string& text) {
