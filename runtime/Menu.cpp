@@ -144,13 +144,11 @@ bool CanEdit(Edit command, bool askClipboard) {
 void DoEdit(Edit command) {
   QWidget* focus = EditTarget();
   if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+    // The runtime's own fields undo and paste by their own rules.
+    auto* own = dynamic_cast<detail::LineEdit*>(line);
     switch (command) {
       case Edit::Undo:
-        if (auto* own = dynamic_cast<detail::LineEdit*>(line)) {
-          own->Restore(false);
-        } else {
-          line->undo();
-        }
+        own != nullptr ? own->Restore(false) : line->undo();
         break;
       case Edit::Cut:
         line->cut();
@@ -159,11 +157,7 @@ void DoEdit(Edit command) {
         line->copy();
         break;
       case Edit::Paste:
-        if (auto* own = dynamic_cast<detail::LineEdit*>(line)) {
-          own->Paste(QClipboard::Clipboard);
-        } else {
-          line->paste();
-        }
+        own != nullptr ? own->Paste(QClipboard::Clipboard) : line->paste();
         break;
       case Edit::Clear:
         if (line->hasSelectedText()) line->del();

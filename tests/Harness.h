@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -47,6 +48,11 @@ class WindowTest : public ::testing::Test {
 };
 
 inline QLineEdit* Edit(rt::TextField& field) { return static_cast<QLineEdit*>(field.Widget()); }
+
+// Sets a field's text through its accessibility interface, as screen readers and voice control do.
+inline void SetThroughAccessibility(rt::TextField& field, const QString& text) {
+  QAccessible::queryAccessibleInterface(Edit(field))->setText(QAccessible::Value, text);
+}
 
 // Types text into a field key by key, as the user would.
 inline void Type(rt::TextField& field, const QString& text) { QTest::keyClicks(Edit(field), text); }

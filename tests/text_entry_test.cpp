@@ -32,8 +32,7 @@ void Chord(rt::TextField& field, QKeySequence::StandardKey binding) {
   Key(field, chord.key(), chord.keyboardModifiers());
 }
 
-// The field's text set through its accessibility interface, as screen readers and voice control
-// set it.
+// The field's accessibility interface for inserting and deleting text.
 QAccessibleEditableTextInterface& Accessible(rt::TextField& field) {
   return *QAccessible::queryAccessibleInterface(Edit(field))->editableTextInterface();
 }
@@ -144,11 +143,7 @@ const Route kRoutes[] = {
     {"SetByTheProgram",
      [](rt::TextField& field, const QString& text) { field.SetText(text.toStdString()); },
      "12345678"},
-    {"Accessibility",
-     [](rt::TextField& field, const QString& text) {
-       QAccessible::queryAccessibleInterface(Edit(field))->setText(QAccessible::Value, text);
-     },
-     "123456"},
+    {"Accessibility", SetThroughAccessibility, "123456"},
 };
 
 class WayIn : public WindowTest, public ::testing::WithParamInterface<Route> {};
@@ -240,9 +235,7 @@ const EditRoute kEditRoutes[] = {
     {"UndoOfTypingAfterAPaste", PasteAndTypeThree, Undo, "123"},
     // Set, inserted or deleted through the accessibility interface.
     {"AccessibilitySets", Nothing,
-     [](auto& f) {
-       QAccessible::queryAccessibleInterface(Edit(f))->setText(QAccessible::Value, "123");
-     },
+     [](auto& f) { SetThroughAccessibility(f, "123"); },
      "123"},
     {"AccessibilityInserts", Nothing, [](auto& f) { Accessible(f).insertText(2, "3"); }, "123"},
     {"AccessibilityDeletes", Nothing, [](auto& f) { Accessible(f).deleteText(0, 1); }, "2"},
